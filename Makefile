@@ -1,0 +1,50 @@
+# Thin wrapper over CMake. `make run` and `make test` first install what is missing.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+BENCH_BUILD ?= build-bench
+JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
+CMAKE_GEN  := -G Ninja
+CTEST_ARGS ?= --output-on-failure --timeout 600
+TEST_ENV   := XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/xdg-runtime
+
+.PHONY: all deps configure build run test test-unit test-asan bench package format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p -m 700 $(BUILD)/xdg-runtime
+	@$(if $(XDG_RUNTIME_DIR),,$(TEST_ENV)) $(BUILD)/cantabell
+
+test-unit: build
+	@mkdir -p -m 700 $(BUILD)/xdg-runtime
+	cd $(BUILD) && $(TEST_ENV) ctest $(CTEST_ARGS) -j $(JOBS)
+
+test-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCANTABELL_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	@mkdir -p -m 700 $(ASAN_BUILD)/xdg-runtime
+	cd $(ASAN_BUILD) && XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg-runtime \
+		ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
+		ctest $(CTEST_ARGS) -j $(JOBS) -LE no-sanitizer
+
+test: test-unit test-asan
+
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCANTABELL_BENCH=ON -DCANTABELL_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@bench/run-all $(BENCH_BUILD)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWidget>
+
+class CScene;
+class CMelodyGame;
+
+// The picture area below the toolbar. It only copies the finished back buffer and turns mouse
+// buttons into the game's input in client coordinates (view y + 32).
+class CGameView : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int c_nClientTop = 32; // client y of the view's first row
+    static constexpr int c_nShownRows = 273; // back-buffer rows that are ever copied
+
+    CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+
+private:
+    const CScene& m_scene;
+    CMelodyGame& m_game;
+};

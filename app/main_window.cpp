@@ -1,0 +1,227 @@
+#include "app/main_window.h"
+
+#include "app/game_view.h"
+#include "game/timers.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimerEvent>
+#include <QToolBar>
+#include <QToolButton>
+#include <ctime>
+
+namespace {
+
+constexpr int c_nFirstCommand = 40000;
+const char* const c_aszNoteNames[8] = {"E", "F", "G", "A", "B", "C", "D", "E1"};
+
+} // namespace
+
+CMainWindow::CMainWindow(QWidget* pParent)
+    : QMainWindow(pParent)
+    , m_game(*this)
+    , m_scene(m_game)
+{
+    setWindowTitle(QStringLiteral("Cantabell"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    CreateMenus();
+    CreateToolBar();
+    m_pView = new CGameView(m_scene, m_game, this);
+    m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
+    setCentralWidget(m_pView);
+    setFixedSize(sizeHint());
+
+    // The outer rectangle of 400 x 305 is centred on the primary screen, not clamped.
+    if (const QScreen* pScreen = QGuiApplication::primaryScreen()) {
+        const QRect screen = pScreen->geometry();
+        move(screen.x() + (screen.width() - m_nWidth) / 2,
+            screen.y() + (screen.height() - m_nHeight) / 2);
+    }
+
+    LoadSounds();
+    m_scene.Compose();
+    m_game.Start();
+}
+
+CMainWindow::~CMainWindow()
+{
+    for (QBasicTimer& timer : m_aTimer)
+        timer.stop();
+}
+
+QAction* CMainWindow::AddCommand(
+    QMenu* pMenu, const QString& strText, int nId, const QKeySequence& key)
+{
+    QAction* pAction = pMenu->addAction(strText);
+    if (!key.isEmpty()) {
+        pAction->setShortcut(key);
+        pAction->setShortcutContext(Qt::WindowShortcut);
+    }
+    connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+    m_aCommand[nId - c_nFirstCommand] = pAction;
+    return pAction;
+}
+
+void CMainWindow::CreateMenus()
+{
+    QMenuBar* pBar = menuBar();
+    QMenu* pGame = pBar->addMenu(QStringLiteral("&Game"));
+    AddCommand(pGame, QStringLiteral("&New"), ID_GAME_NEW);
+    pGame->addSeparator();
+    AddCommand(pGame, QStringLiteral("&Exit"), ID_EXIT);
+
+    QMenu* pCommands = pBar->addMenu(QStringLiteral("&Commands"));
+    AddCommand(pCommands, QStringLiteral("&Hear again\tF2"), ID_HEAR_AGAIN, Qt::Key_F2);
+    AddCommand(pCommands, QStringLiteral("&New melody\tF3"), ID_NEW_MELODY, Qt::Key_F3);
+    AddCommand(pCommands, QStringLiteral("&Delete notes\tF4"), ID_DELETE_NOTES, Qt::Key_F4);
+
+    QMenu* pOptions = pBar->addMenu(QStringLiteral("&Options"));
+    AddCommand(pOptions, QStringLiteral("&Settings"), ID_SETTINGS);
+
+    // Help sits at the right end of the menu bar, in a bar of its own in the corner.
+    auto* pHelpBar = new QMenuBar(pBar);
+    QMenu* pHelp = pHelpBar->addMenu(QStringLiteral("&Help"));
+    AddCommand(pHelp, QStringLiteral("&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
+    pHelp->addSeparator();
+    AddCommand(pHelp, QStringLiteral("&About"), ID_ABOUT);
+    pBar->setCornerWidget(pHelpBar, Qt::TopRightCorner);
+}
+
+void CMainWindow::CreateToolBar()
+{
+    m_pToolBar = addToolBar(QStringLiteral("Commands"));
+    m_pToolBar->setObjectName(QStringLiteral("toolbar144"));
+    m_pToolBar->setMovable(false);
+    m_pToolBar->setFloatable(false);
+    m_pToolBar->toggleViewAction()->setVisible(false);
+    m_pToolBar->setFixedHeight(c_nToolBarHeight);
+    m_pToolBar->setIconSize(QSize(96, 16));
+
+    // The strip holds three 96 x 16 images that carry their own captions.
+    const QPixmap strip(QStringLiteral(":/BITMAP/144"));
+    const int aId[3] = {ID_HEAR_AGAIN, ID_NEW_MELODY, ID_DELETE_NOTES};
+    const char* const aszName[3] = {"Hear Again", "New Melody", "Delete Notes"};
+    for (int i = 0; i < 3; ++i) {
+        // No text on the action: the button then shows no tooltip.
+        auto* pAction = new QAction(m_pToolBar);
+        if (!strip.isNull())
+            pAction->setIcon(QIcon(strip.copy(96 * i, 0, 96, 16)));
+        const int nId = aId[i];
+        connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
+        m_pToolBar->addAction(pAction);
+        if (QWidget* pButton = m_pToolBar->widgetForAction(pAction)) {
+            pButton->setFixedSize(100, 24);
+            pButton->setAccessibleName(QString::fromLatin1(aszName[i]));
+            pButton->setObjectName(QString::fromLatin1(aszName[i]));
+        }
+    }
+}
+
+void CMainWindow::LoadSounds()
+{
+    for (int k = 0; k < 8; ++k)
+        m_aSound[k].LoadFromResource(QString::fromLatin1(c_aszNoteNames[k]));
+}
+
+bool CMainWindow::OnCommand(int nId)
+{
+    switch (nId) {
+    case ID_EXIT:
+        OnExit();
+        return true;
+    case ID_ABOUT:
+        OnAbout();
+        return true;
+    case ID_HEAR_AGAIN:
+        m_game.OnHearAgain();
+        return true;
+    case ID_DELETE_NOTES:
+        m_game.OnDeleteNotes();
+        return true;
+    case ID_NEW_MELODY:
+        m_game.OnNewMelody();
+        return true;
+    case ID_TUTORIAL:
+        OnTutorial();
+        return true;
+    case ID_GAME_NEW:
+        m_game.OnGameNew();
+        return true;
+    case ID_SETTINGS:
+        OnSettings();
+        return true;
+    default:
+        return false;
+    }
+}
+
+QAction* CMainWindow::CommandAction(int nId) const
+{
+    const int index = nId - c_nFirstCommand;
+    if (index < 0 || index >= static_cast<int>(m_aCommand.size()))
+        return nullptr;
+    return m_aCommand[index];
+}
+
+void CMainWindow::OnExit() { close(); }
+
+void CMainWindow::OnAbout() { }
+
+void CMainWindow::OnTutorial() { }
+
+void CMainWindow::OnSettings() { }
+
+QBasicTimer* CMainWindow::TimerFor(int nId)
+{
+    if (nId < TIMER_REDRAW || nId > TIMER_LEVEL)
+        return nullptr;
+    return &m_aTimer[nId - TIMER_REDRAW];
+}
+
+bool CMainWindow::IsTimerRunning(int nId) const
+{
+    if (nId < TIMER_REDRAW || nId > TIMER_LEVEL)
+        return false;
+    return m_aTimer[nId - TIMER_REDRAW].isActive();
+}
+
+void CMainWindow::StartTimer(int nId, int nPeriodMs)
+{
+    if (QBasicTimer* pTimer = TimerFor(nId))
+        pTimer->start(nPeriodMs, Qt::PreciseTimer, this);
+}
+
+void CMainWindow::StopTimer(int nId)
+{
+    if (QBasicTimer* pTimer = TimerFor(nId))
+        pTimer->stop();
+}
+
+void CMainWindow::PlayNote(int nNote)
+{
+    if (nNote >= 0 && nNote < static_cast<int>(m_aSound.size()))
+        m_aSound[nNote].Play(false);
+}
+
+std::int64_t CMainWindow::CurrentTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+void CMainWindow::DrawScene()
+{
+    m_scene.Compose();
+    m_pView->update();
+}
+
+void CMainWindow::timerEvent(QTimerEvent* pEvent)
+{
+    for (int i = 0; i < static_cast<int>(m_aTimer.size()); ++i) {
+        if (m_aTimer[i].timerId() == pEvent->timerId()) {
+            m_game.OnTimer(TIMER_REDRAW + i);
+            return;
+        }
+    }
+    QMainWindow::timerEvent(pEvent);
+}

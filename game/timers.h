@@ -1,0 +1,14 @@
+#pragma once
+
+// Timer ids and periods of the game (ms).
+enum : int {
+    TIMER_REDRAW = 200,
+    TIMER_PLAY = 201,
+    TIMER_RESULT = 202,
+    TIMER_LEVEL = 203,
+};
+
+constexpr int c_nRedrawPeriodMs = 50;
+constexpr int c_nPlayPeriodMs = 600;
+constexpr int c_nResultPeriodMs = 2000;
+constexpr int c_nLevelPeriodMs = 2500;
