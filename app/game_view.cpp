@@ -35,7 +35,10 @@ void CGameView::mousePressEvent(QMouseEvent* pEvent)
 }
 
 // The second press of a double click is an ordinary press: fast clicks enter every note.
-void CGameView::mouseDoubleClickEvent(QMouseEvent* pEvent) { mousePressEvent(pEvent); }
+void CGameView::mouseDoubleClickEvent(QMouseEvent* pEvent)
+{
+    mousePressEvent(pEvent);
+}
 
 void CGameView::mouseReleaseEvent(QMouseEvent* pEvent)
 {

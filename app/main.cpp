@@ -10,8 +10,7 @@ class CGameApp : public QApplication
 public:
     CGameApp(int& argc, char** argv)
         : QApplication(argc, argv)
-    {
-    }
+    { }
 
     bool InitInstance()
     {

@@ -167,7 +167,10 @@ QAction* CMainWindow::CommandAction(int nId) const
     return m_aCommand[index];
 }
 
-void CMainWindow::OnExit() { close(); }
+void CMainWindow::OnExit()
+{
+    close();
+}
 
 void CMainWindow::OnAbout() { }
 
@@ -207,7 +210,10 @@ void CMainWindow::PlayNote(int nNote)
         m_aSound[nNote].Play(false);
 }
 
-std::int64_t CMainWindow::CurrentTime() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t CMainWindow::CurrentTime()
+{
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
 
 void CMainWindow::DrawScene()
 {

@@ -19,7 +19,8 @@ class CMainWindow : public QMainWindow, public CGameHost
     Q_OBJECT
 public:
     // Command ids of the menu, the accelerators and the toolbar.
-    enum : int {
+    enum : int
+    {
         ID_EXIT = 40001,
         ID_ABOUT = 40002,
         ID_HEAR_AGAIN = 40003,
@@ -68,7 +69,8 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void LoadSounds();
-    QAction* AddCommand(QMenu* pMenu, const QString& strText, int nId, const QKeySequence& key = {});
+    QAction* AddCommand(
+        QMenu* pMenu, const QString& strText, int nId, const QKeySequence& key = {});
     QBasicTimer* TimerFor(int nId);
 
     QToolBar* m_pToolBar = nullptr;

@@ -26,8 +26,7 @@ int BoundedFixedLength()
 
 CMelodyGame::CMelodyGame(CGameHost& host)
     : m_host(host)
-{
-}
+{ }
 
 void CMelodyGame::Start()
 {
@@ -138,7 +137,10 @@ void CMelodyGame::OnLevelTimer()
     m_bLevelPending = false;
 }
 
-void CMelodyGame::ApplyFixedLength() { m_nLength = BoundedFixedLength(); }
+void CMelodyGame::ApplyFixedLength()
+{
+    m_nLength = BoundedFixedLength();
+}
 
 void CMelodyGame::StartLevelBanner()
 {
@@ -217,7 +219,10 @@ void CMelodyGame::Judge()
     m_host.StartTimer(TIMER_RESULT, c_nResultPeriodMs);
 }
 
-void CMelodyGame::OnHearAgain() { m_bPlayRequest = true; }
+void CMelodyGame::OnHearAgain()
+{
+    m_bPlayRequest = true;
+}
 
 void CMelodyGame::OnNewMelody()
 {

@@ -1,7 +1,8 @@
 #pragma once
 
 // Timer ids and periods of the game (ms).
-enum : int {
+enum : int
+{
     TIMER_REDRAW = 200,
     TIMER_PLAY = 201,
     TIMER_RESULT = 202,

@@ -7,9 +7,15 @@ void CFakeHost::StartTimer(int nId, int nPeriodMs)
     m_timers[nId] = STimer {nPeriodMs, m_nNowMs + nPeriodMs};
 }
 
-void CFakeHost::StopTimer(int nId) { m_timers.erase(nId); }
+void CFakeHost::StopTimer(int nId)
+{
+    m_timers.erase(nId);
+}
 
-void CFakeHost::PlayNote(int nNote) { m_aNotes.push_back({m_nNowMs, nNote}); }
+void CFakeHost::PlayNote(int nNote)
+{
+    m_aNotes.push_back({m_nNowMs, nNote});
+}
 
 int CFakeHost::PeriodOf(int nId) const
 {

@@ -13,7 +13,8 @@ class CMelodyGame;
 class CFakeHost : public CGameHost
 {
 public:
-    struct SNote {
+    struct SNote
+    {
         std::int64_t nAtMs;
         int nNote;
     };
@@ -38,7 +39,8 @@ public:
     std::vector<SNote> m_aNotes;
 
 private:
-    struct STimer {
+    struct STimer
+    {
         int nPeriodMs;
         std::int64_t nDueMs;
     };

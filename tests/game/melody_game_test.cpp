@@ -3,9 +3,13 @@
 #include "game/settings.h"
 #include "game/timers.h"
 
+#include <climits>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
+
+constexpr int c_nKeyY = 200; // a client y on the keys
 
 class MelodyGameTest : public ::testing::Test
 {
@@ -15,6 +19,28 @@ protected:
         ResetGameGlobals();
         m_game.Start();
     }
+
+    void Advance(std::int64_t nMs) { m_host.Advance(m_game, nMs); }
+    void Click(int k)
+    {
+        m_game.OnLButtonDown(10 + 48 * k, c_nKeyY);
+        m_game.OnLButtonUp();
+    }
+    std::vector<int> Melody() const
+    {
+        return std::vector<int>(m_game.m_aMelody, m_game.m_aMelody + m_game.m_nLength);
+    }
+    // Plays the current melody back on the keys: right unless bWrong.
+    void Answer(bool bWrong = false)
+    {
+        for (int i = 0; i < m_game.m_nLength; ++i) {
+            const int note = m_game.m_aMelody[i];
+            Click(bWrong && i == 0 ? (note + 1) % 8 : note);
+        }
+    }
+    // Waits out the banner and the playback of the first melody (start of a fresh game).
+    void ToFirstAttempt() { Advance(2500 + 600 * (m_game.m_nLength + 1)); }
+
     CFakeHost m_host;
     CMelodyGame m_game {m_host};
 };
@@ -29,4 +55,332 @@ TEST_F(MelodyGameTest, StartsWithBannerAndThreeTimers)
     EXPECT_FALSE(m_host.IsRunning(TIMER_RESULT));
     EXPECT_TRUE(m_game.m_bShowLevel);
     EXPECT_EQ(m_game.m_nLength, 3);
+    Advance(1000);
+    EXPECT_EQ(m_host.m_nDraws, 20);
+    EXPECT_TRUE(m_host.m_aNotes.empty());
+}
+
+TEST_F(MelodyGameTest, FirstMelodyComesAtTheBannerEndAndSoundsEvery600Ms)
+{
+    Advance(2499);
+    EXPECT_TRUE(m_game.m_bShowLevel);
+    Advance(1);
+    EXPECT_FALSE(m_game.m_bShowLevel);
+    EXPECT_FALSE(m_host.IsRunning(TIMER_LEVEL));
+    EXPECT_TRUE(m_game.m_bPlayRequest);
+    Advance(2500);
+    ASSERT_EQ(m_host.m_aNotes.size(), 3u);
+    const std::int64_t expectedAt[] = {3000, 3600, 4200};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(m_host.m_aNotes[i].nAtMs, expectedAt[i]);
+        EXPECT_EQ(m_host.m_aNotes[i].nNote, m_game.m_aMelody[i]);
+    }
+    EXPECT_FALSE(m_game.m_bPlayRequest);
+    EXPECT_FALSE(g_bPlaying);
+    EXPECT_EQ(g_nPlayIndex, 0);
+}
+
+TEST_F(MelodyGameTest, MelodyComesFromTheSeededGenerator)
+{
+    // Seed 1 draws r = 41, 18467, 6334: notes 0, 4, 1.
+    Advance(2500);
+    EXPECT_EQ(Melody(), (std::vector<int> {0, 4, 1}));
+    for (int note : m_game.m_aMelody) {
+        EXPECT_GE(note, 0);
+        EXPECT_LE(note, 7);
+    }
+}
+
+TEST_F(MelodyGameTest, RightAnswerIsJudgedAtOnceAndBringsANewMelody)
+{
+    ToFirstAttempt();
+    const std::vector<int> first = Melody();
+    const std::size_t notesBefore = m_host.m_aNotes.size();
+    Answer();
+    EXPECT_EQ(m_host.m_aNotes.size(), notesBefore + 3); // every click sounds its key
+    EXPECT_TRUE(m_game.m_bShowResult);
+    EXPECT_TRUE(m_game.m_bCorrect);
+    EXPECT_EQ(m_game.m_nEntered, 3);
+    EXPECT_EQ(m_host.PeriodOf(TIMER_RESULT), 2000);
+    Advance(2000);
+    EXPECT_FALSE(m_game.m_bShowResult);
+    EXPECT_FALSE(m_host.IsRunning(TIMER_RESULT));
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    EXPECT_EQ(g_nSuccessCount, 0);
+    EXPECT_EQ(m_game.m_nLength, 3);
+    EXPECT_TRUE(m_game.m_bPlayRequest);
+    EXPECT_NE(Melody(), first);
+}
+
+TEST_F(MelodyGameTest, WrongAnswerReplaysTheSameMelody)
+{
+    ToFirstAttempt();
+    const std::vector<int> melody = Melody();
+    Answer(true);
+    EXPECT_TRUE(m_game.m_bShowResult);
+    EXPECT_FALSE(m_game.m_bCorrect);
+    Advance(2000);
+    const std::int64_t replayFrom = m_host.m_nNowMs;
+    EXPECT_TRUE(m_game.m_bPlayRequest);
+    Advance(600 * 4);
+    EXPECT_EQ(m_host.NotesSince(replayFrom), melody);
+    EXPECT_EQ(g_nSuccessCount, -1);
+    EXPECT_EQ(m_game.m_nLength, 3);
+}
+
+TEST_F(MelodyGameTest, MelodyGrowsAtTheThirdAndSixthSuccessAndStopsAtEight)
+{
+    ToFirstAttempt();
+    std::vector<int> lengths;
+    for (int success = 1; success <= 20; ++success) {
+        Answer();
+        Advance(2000);
+        lengths.push_back(m_game.m_nLength);
+        if (m_game.m_bLevelPending) {
+            EXPECT_TRUE(m_game.m_bShowLevel);
+            EXPECT_EQ(m_host.PeriodOf(TIMER_LEVEL), 2500);
+            // The banner's end makes the next melody.
+            EXPECT_FALSE(m_game.m_bPlayRequest);
+            Advance(2500);
+            EXPECT_FALSE(m_game.m_bShowLevel);
+            EXPECT_TRUE(m_game.m_bPlayRequest);
+        } else {
+            EXPECT_FALSE(m_game.m_bShowLevel);
+        }
+        Advance(600 * (m_game.m_nLength + 1));
+    }
+    const std::vector<int> expected = {3, 3, 4, 4, 4, 5, 5, 5, 6, 6, 6, 7, 7, 7, 8, 8, 8, 8, 8, 8};
+    EXPECT_EQ(lengths, expected);
+}
+
+TEST_F(MelodyGameTest, IncreaseAfterOneGrowsAtEverySuccess)
+{
+    g_nIncreaseAfter = 1;
+    ToFirstAttempt();
+    for (int expected = 4; expected <= 6; ++expected) {
+        Answer();
+        Advance(2000 + 2500 + 600 * 10);
+        EXPECT_EQ(m_game.m_nLength, expected);
+    }
+}
+
+TEST_F(MelodyGameTest, FixedLengthTakesEffectAtTheNextPlayTick)
+{
+    ToFirstAttempt();
+    g_bIncrease = false;
+    g_nFixedLength = 6;
+    const std::int64_t nextPlay = m_host.DueOf(TIMER_PLAY);
+    Advance(nextPlay - m_host.m_nNowMs - 1);
+    EXPECT_EQ(m_game.m_nLength, 3);
+    Advance(1);
+    EXPECT_EQ(m_game.m_nLength, 6);
+    // Successes in fixed mode still cycle the counter but never grow the melody.
+    for (int i = 0; i < 4; ++i) {
+        Answer();
+        Advance(2000 + 600 * 8);
+        EXPECT_EQ(m_game.m_nLength, 6);
+        EXPECT_FALSE(m_game.m_bShowLevel);
+    }
+    EXPECT_EQ(g_nSuccessCount, 0);
+}
+
+TEST_F(MelodyGameTest, SettingsOutsideTheirRangesNeverLeaveTheArrays)
+{
+    ToFirstAttempt();
+    g_bIncrease = false;
+    for (int fixed : {INT_MIN, -5, 0, 2, 9, 12, 100, INT_MAX}) {
+        g_nFixedLength = fixed;
+        Advance(600);
+        EXPECT_GE(m_game.m_nLength, 3) << fixed;
+        EXPECT_LE(m_game.m_nLength, 8) << fixed;
+        for (int i = 0; i < 10; ++i)
+            Click(i % 8);
+        EXPECT_LE(m_game.m_nEntered, 8);
+        Advance(2000);
+    }
+    g_bIncrease = true;
+    for (int after : {INT_MIN, -1, 0, INT_MAX}) {
+        g_nIncreaseAfter = after;
+        Answer();
+        Advance(2000 + 2500 + 600 * 10);
+        EXPECT_LE(m_game.m_nLength, 8) << after;
+    }
+}
+
+TEST_F(MelodyGameTest, ClicksOffTheKeysDoNothing)
+{
+    ToFirstAttempt();
+    const std::size_t notes = m_host.m_aNotes.size();
+    const int misses[][2]
+        = {{3, 200}, {51, 200}, {99, 200}, {339, 200}, {387, 200}, {20, 176}, {20, 249}, {-5, 200}};
+    for (const auto& miss : misses) {
+        m_game.OnLButtonDown(miss[0], miss[1]);
+        m_game.OnRButtonDown(miss[0], miss[1]);
+    }
+    EXPECT_EQ(m_host.m_aNotes.size(), notes);
+    EXPECT_EQ(g_nClickCount, 0);
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    for (bool down : m_game.m_abKeyDown)
+        EXPECT_FALSE(down);
+}
+
+TEST_F(MelodyGameTest, KeyEdgesHitTheirKeys)
+{
+    EXPECT_EQ(CMelodyGame::KeyAt(4, 177), 0);
+    EXPECT_EQ(CMelodyGame::KeyAt(50, 248), 0);
+    EXPECT_EQ(CMelodyGame::KeyAt(52, 200), 1);
+    EXPECT_EQ(CMelodyGame::KeyAt(386, 200), 7);
+    EXPECT_EQ(CMelodyGame::KeyAt(338, 200), 6);
+}
+
+TEST_F(MelodyGameTest, LeftClickHoldsTheKeyUntilRelease)
+{
+    m_game.OnLButtonDown(10 + 48 * 5, c_nKeyY);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(m_game.m_abKeyDown[k], k == 5);
+    EXPECT_EQ(m_game.m_nEntered, 1);
+    EXPECT_EQ(m_game.m_aEntered[0], 5);
+    m_game.OnLButtonUp();
+    for (bool down : m_game.m_abKeyDown)
+        EXPECT_FALSE(down);
+}
+
+TEST_F(MelodyGameTest, RightClickOnlySoundsTheKey)
+{
+    ToFirstAttempt();
+    const std::size_t notes = m_host.m_aNotes.size();
+    m_game.OnRButtonDown(10 + 48 * 3, c_nKeyY);
+    ASSERT_EQ(m_host.m_aNotes.size(), notes + 1);
+    EXPECT_EQ(m_host.m_aNotes.back().nNote, 3);
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    EXPECT_EQ(g_nClickCount, 0);
+    EXPECT_FALSE(m_game.m_abKeyDown[3]);
+}
+
+TEST_F(MelodyGameTest, ClickDuringJudgementJudgesAgainAndLeavesTheCounterAhead)
+{
+    ToFirstAttempt();
+    Answer();
+    Advance(1000);
+    Click(m_game.m_aMelody[0]);
+    // Stored after the last position, judged again: the 2 s display starts over.
+    EXPECT_EQ(m_game.m_aEntered[3], m_game.m_aMelody[0]);
+    EXPECT_EQ(m_host.DueOf(TIMER_RESULT), m_host.m_nNowMs + 2000);
+    EXPECT_EQ(g_nClickCount, 1);
+    Advance(2000 + 600 * 4);
+
+    // Next attempt: the 2nd click is recorded twice and the 3rd judges with its note ignored.
+    const std::vector<int> melody = Melody();
+    Click(melody[0]);
+    Click(melody[1]);
+    EXPECT_EQ(m_game.m_nEntered, 3);
+    EXPECT_EQ(m_game.m_aEntered[2], melody[1]);
+    EXPECT_FALSE(m_game.m_bShowResult);
+    Click(melody[2]);
+    EXPECT_TRUE(m_game.m_bShowResult);
+    EXPECT_EQ(m_game.m_bCorrect, melody[1] == melody[2]);
+    Advance(2000);
+
+    // Deleting the notes realigns the counter.
+    m_game.OnDeleteNotes();
+    Advance(600 * 4);
+    Answer();
+    EXPECT_TRUE(m_game.m_bShowResult);
+    EXPECT_TRUE(m_game.m_bCorrect);
+}
+
+TEST_F(MelodyGameTest, CommandsChangeTheTurnAsExpected)
+{
+    ToFirstAttempt();
+    const std::vector<int> melody = Melody();
+    m_game.OnHearAgain();
+    const std::int64_t from = m_host.m_nNowMs;
+    Advance(600 * 3);
+    EXPECT_EQ(m_host.NotesSince(from), melody);
+
+    Click(0);
+    m_game.OnDeleteNotes();
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    EXPECT_TRUE(m_game.m_bResetClicks);
+    Click(1);
+    EXPECT_EQ(g_nClickCount, 1);
+    EXPECT_FALSE(m_game.m_bResetClicks);
+
+    m_game.OnNewMelody();
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    EXPECT_TRUE(m_game.m_bPlayRequest);
+    EXPECT_NE(Melody(), melody);
+}
+
+TEST_F(MelodyGameTest, GameNewGoesBackToThreeNotesButKeepsTheSuccessCount)
+{
+    ToFirstAttempt();
+    // Five successes: the counter runs 0, 1, 2 (grow to 4), 0, 1.
+    for (int i = 0; i < 5; ++i) {
+        Answer();
+        Advance(2000 + 2500 + 600 * 6);
+    }
+    ASSERT_EQ(m_game.m_nLength, 4);
+    ASSERT_EQ(g_nSuccessCount, 1);
+    Click(0);
+    m_game.OnGameNew();
+    EXPECT_EQ(m_game.m_nLength, 3);
+    EXPECT_TRUE(m_game.m_bShowLevel);
+    EXPECT_TRUE(m_game.m_bLevelPending);
+    EXPECT_EQ(m_game.m_nEntered, 0);
+    EXPECT_EQ(g_nSuccessCount, 1);
+    Advance(2500);
+    EXPECT_FALSE(m_game.m_bShowLevel);
+    EXPECT_FALSE(m_game.m_bLevelPending);
+    EXPECT_TRUE(m_game.m_bPlayRequest);
+    // The kept counter makes the very next success a level-up.
+    Advance(600 * 4);
+    Answer();
+    Advance(2000);
+    EXPECT_EQ(m_game.m_nLength, 4);
+    EXPECT_TRUE(m_game.m_bShowLevel);
+}
+
+TEST_F(MelodyGameTest, GameNewInFixedModeReturnsToTheFixedLength)
+{
+    g_bIncrease = false;
+    g_nFixedLength = 5;
+    Advance(600);
+    m_game.OnGameNew();
+    EXPECT_EQ(m_game.m_nLength, 3);
+    Advance(600);
+    EXPECT_EQ(m_game.m_nLength, 5);
+}
+
+TEST_F(MelodyGameTest, DroppedTicksComeBackAFullPeriodLater)
+{
+    ToFirstAttempt();
+    Answer(true);
+    const std::int64_t resultDue = m_host.DueOf(TIMER_RESULT);
+    m_game.m_bDialogOpen = true;
+    const int draws = m_host.m_nDraws;
+    const std::size_t notes = m_host.m_aNotes.size();
+    Advance(resultDue - m_host.m_nNowMs + 10);
+    EXPECT_TRUE(m_game.m_bShowResult); // the dropped tick left the judgement up
+    EXPECT_EQ(m_host.m_nDraws, draws);
+    EXPECT_EQ(m_host.m_aNotes.size(), notes);
+    m_game.m_bDialogOpen = false;
+    Advance(2000 - 20);
+    EXPECT_TRUE(m_game.m_bShowResult);
+    Advance(20);
+    EXPECT_FALSE(m_game.m_bShowResult);
+    EXPECT_GT(m_host.m_nDraws, draws);
+}
+
+TEST_F(MelodyGameTest, DialogPausesPlaybackWhereItStands)
+{
+    Advance(2500 + 600);
+    ASSERT_EQ(m_host.m_aNotes.size(), 1u);
+    m_game.m_bDialogOpen = true;
+    Advance(6000);
+    EXPECT_EQ(m_host.m_aNotes.size(), 1u);
+    EXPECT_EQ(g_nPlayIndex, 1);
+    m_game.m_bDialogOpen = false;
+    Advance(1200);
+    EXPECT_EQ(m_host.NotesSince(0), Melody());
 }
