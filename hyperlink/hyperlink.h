@@ -51,7 +51,7 @@ public:
     // alignment stands for horizontal centring, Qt::AlignVCenter for vertical centring,
     // Qt::AlignRight for right alignment. Binding a second time is ignored.
     void SubclassWidget(QLabel* pLabel);
-    QLabel* GetLabel() const { return m_pLabel; }
+    QLabel* GetLabel() const;
 
     // The text colour the current flags and style give, by the first rule that holds.
     QColor CtlColor() const;

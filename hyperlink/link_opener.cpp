@@ -1,0 +1,125 @@
+#include "hyperlink/link_opener.h"
+
+#include "platform/exec_line.h"
+#include "platform/shell_open.h"
+#include "platform/spawn.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+OpenErrorPresenter g_fnPresenter;
+
+void ShowWarningBox(const QString& strTitle, const QString& strText)
+{
+    QMessageBox box(
+        QMessageBox::Warning, strTitle, strText, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+// Keeps windows painting while the opener is waited for; clicks and keys wait their turn.
+void PumpPaintEvents()
+{
+    if (QCoreApplication::instance() != nullptr)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+const char* FailureText(int nCode)
+{
+    switch (nCode) {
+    case 0:
+        return "The operating system is out\nof memory or resources.";
+    case 2:
+        return "The specified file was not found.";
+    case 3:
+        return "The specified path was not found.";
+    case 5:
+        return "The operating system denied\naccess to the specified file.";
+    case 8:
+        return "There was not enough memory to complete the operation.";
+    case 11:
+        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+    case 26:
+        return "A sharing violation occurred. ";
+    case 27:
+        return "The filename association is\nincomplete or invalid.";
+    case 28:
+        return "The DDE transaction could not\nbe completed because the request timed out.";
+    case 29:
+        return "The DDE transaction failed.";
+    case 30:
+        return "The DDE transaction could not\nbe completed because other DDE "
+               "transactions\nwere being processed.";
+    case 31:
+        return "There is no application associated\nwith the given filename extension.";
+    case 32:
+        return "The specified dynamic-link library was not found.";
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+int OpenLink(const char* pszTarget, int nShowCommand)
+{
+    const std::string strTarget = pszTarget != nullptr ? pszTarget : "";
+    if (!IsSafeLinkTarget(strTarget))
+        return 2;
+    CShellOpenOptions options;
+    options.m_fnPump = PumpPaintEvents;
+    const int nShellResult = ShellOpen(strTarget, nShowCommand, options);
+    if (static_cast<unsigned>(nShellResult) > 32)
+        return nShellResult;
+
+    std::string strCommand;
+    if (ReadDefaultValue(HKEY_CLASSES_ROOT, ".htm", strCommand) != ERROR_SUCCESS)
+        return nShellResult;
+    strCommand += "\\shell\\open\\command";
+    if (ReadDefaultValue(HKEY_CLASSES_ROOT, strCommand, strCommand) != ERROR_SUCCESS)
+        return nShellResult;
+    return WinExec(BuildBrowserCommand(strCommand, strTarget), nShowCommand);
+}
+
+std::string BuildBrowserCommand(const std::string& strOpenCommand, const std::string& strTarget)
+{
+    // substr(0, npos) keeps the whole command when it has no placeholder.
+    return strOpenCommand.substr(0, FindPlaceholder(strOpenCommand)) + " " + strTarget;
+}
+
+long ReadDefaultValue(HKEY root, const std::string& strSubKey, std::string& strOut)
+{
+    if (root != HKEY_CLASSES_ROOT)
+        return ERROR_FILE_NOT_FOUND;
+    std::string strValue;
+    const long nResult = QueryClassesRoot(strSubKey, strValue, CXdgEnv::FromProcess());
+    if (nResult == ERROR_SUCCESS)
+        strOut = strValue;
+    return nResult;
+}
+
+QString OpenErrorText(int nCode)
+{
+    const char* pszText = FailureText(nCode);
+    const QString strText = pszText != nullptr
+        ? QString::fromLatin1(pszText)
+        : QStringLiteral("Unknown Error (%1) occurred.").arg(nCode);
+    return QStringLiteral("Can't open link:\n\n") + strText;
+}
+
+void ShowOpenError(int nCode)
+{
+    const QString strTitle = QCoreApplication::applicationName();
+    if (g_fnPresenter)
+        g_fnPresenter(strTitle, OpenErrorText(nCode));
+    else
+        ShowWarningBox(strTitle, OpenErrorText(nCode));
+}
+
+OpenErrorPresenter SetOpenErrorPresenter(OpenErrorPresenter fnPresenter)
+{
+    OpenErrorPresenter fnPrevious = std::move(g_fnPresenter);
+    g_fnPresenter = std::move(fnPresenter);
+    return fnPrevious;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The root of the key namespace that file_types serves; there is only the one.
+enum HKEY : int
+{
+    HKEY_CLASSES_ROOT = 1,
+};
+
+constexpr long ERROR_SUCCESS = 0;
+constexpr long ERROR_FILE_NOT_FOUND = 2;
+
+// The XDG base directories and desktop names the lookup uses, read from the environment.
+struct CXdgEnv
+{
+    std::string m_strConfigHome; // $XDG_CONFIG_HOME or ~/.config
+    std::string m_strDataHome; // $XDG_DATA_HOME or ~/.local/share
+    std::vector<std::string> m_aConfigDirs; // $XDG_CONFIG_DIRS or /etc/xdg
+    std::vector<std::string> m_aDataDirs; // $XDG_DATA_DIRS or /usr/local/share:/usr/share
+    std::vector<std::string> m_aDesktops; // $XDG_CURRENT_DESKTOP, lower case
+    std::string m_strPath; // $PATH, to check that a program exists
+
+    // Reads the variables now (relative paths are ignored, as the base-directory rules say).
+    static CXdgEnv FromProcess();
+};
+
+// The desktop-file id of the default application for a MIME type, or "" when none is usable.
+// Order: <desktop>-mimeapps.list then mimeapps.list in the config home, the config dirs, the
+// data home's and the data dirs' applications folders, honouring [Removed Associations];
+// then defaults.list; then [Added Associations]; then mimeinfo.cache.
+std::string DefaultDesktopIdFor(const std::string& strMimeType, const CXdgEnv& env);
+
+// The open command of a desktop entry's Exec value, or false when the entry cannot be used:
+// the file and URL field codes become the placeholder "%1" (at most one, quoted), %i %c %k %%
+// are expanded, deprecated codes dropped, arguments re-quoted only where needed.
+bool ExecToOpenCommand(const std::string& strExec, const std::string& strName,
+    const std::string& strIcon, const std::string& strDesktopPath, std::string& strCommand);
+
+// The default value of a key, as the browser fallback reads it (keys are case-insensitive):
+//   ".htm", ".html"                 -> desktop-file id of the text/html default (else http's)
+//   "<id>"                          -> the entry's Name
+//   "<id>\shell\open\command"       -> its open command (see ExecToOpenCommand)
+// Returns ERROR_SUCCESS and sets strValue, or ERROR_FILE_NOT_FOUND and leaves it alone.
+long QueryClassesRoot(const std::string& strSubKey, std::string& strValue, const CXdgEnv& env);
