@@ -1,6 +1,8 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "dialogs/settings_dialog.h"
+#include "dialogs/tutorial_dialog.h"
 #include "game/timers.h"
 
 #include <QAction>
@@ -174,9 +176,19 @@ void CMainWindow::OnExit()
 
 void CMainWindow::OnAbout() { }
 
-void CMainWindow::OnTutorial() { }
+void CMainWindow::OnTutorial()
+{
+    // The game runs on behind it: the modal loop keeps delivering this window's timers.
+    CTutorialDlg dlg(this);
+    dlg.exec();
+}
 
-void CMainWindow::OnSettings() { }
+void CMainWindow::OnSettings()
+{
+    // The game runs on behind it and follows a mode change at its next play tick.
+    CSettingsDlg dlg(this);
+    dlg.exec();
+}
 
 QBasicTimer* CMainWindow::TimerFor(int nId)
 {
