@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/startup_trace.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -14,12 +15,14 @@ public:
 
     bool InitInstance()
     {
-        setDesktopFileName(QStringLiteral("cantabell"));
+        setDesktopFileName(QStringLiteral("io.github.cantabell.Cantabell"));
         QIcon icon;
         icon.addFile(QStringLiteral(":/ICON/102-16.png"), QSize(16, 16));
         icon.addFile(QStringLiteral(":/ICON/102-32.png"), QSize(32, 32));
         setWindowIcon(icon);
+        CStartupTrace::Install();
         m_pMainWindow = std::make_unique<CMainWindow>();
+        CStartupTrace::Mark("window");
         m_pMainWindow->show();
         return true;
     }
@@ -30,7 +33,9 @@ private:
 
 int main(int argc, char** argv)
 {
+    CStartupTrace::Mark("main");
     CGameApp app(argc, argv);
+    CStartupTrace::Mark("application");
     if (!app.InitInstance())
         return 1;
     return CGameApp::exec();
