@@ -43,6 +43,12 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-all $(BENCH_BUILD)
 
+# A Debian package in $(BUILD) (installed under /usr); inspect it with dpkg-deb -I / -c.
+package: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS) --target cantabell
+	cd $(BUILD) && cpack -G DEB
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
