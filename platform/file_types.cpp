@@ -370,13 +370,15 @@ bool ExpandArg(const std::string& strArg, const CEntryInfo& info, CExpandedArg& 
 {
     bool bOnlyDropped = true;
     for (std::string::size_type i = 0; i < strArg.size(); ++i) {
+        if (out.m_bPlaceholder)
+            return false; // text after the placeholder would be cut off by the opener
         if (strArg[i] != '%') {
             out.m_strText += strArg[i];
             bOnlyDropped = false;
             continue;
         }
-        if (++i == strArg.size() || out.m_bPlaceholder)
-            return false; // a lone '%' at the end, or text after the placeholder
+        if (++i == strArg.size())
+            return false; // a lone '%' at the end
         const char code = strArg[i];
         switch (code) {
         case 'u':
