@@ -1,19 +1,56 @@
 #include "sound/sound.h"
 
+#include "platform/wave_out.h"
+
+#include <QResource>
+
 CSound::CSound() = default;
 
-CSound::~CSound() { Close(); }
+CSound::~CSound()
+{
+    Close();
+}
 
-bool CSound::LoadFromResource(const QString&) { return false; }
+bool CSound::LoadFromResource(const QString& strName)
+{
+    Close();
+    const QResource resource(QStringLiteral(":/WAVE/") + strName);
+    // Only an uncompressed resource's data() is the file image itself, valid for the whole run.
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.data() == nullptr)
+        return false;
+    m_pData = resource.data();
+    m_nDataSize = resource.size();
+    m_wave.Parse(m_pData, static_cast<std::size_t>(m_nDataSize));
+    m_bLoaded = true;
+    m_nSource = 2;
+    return true;
+}
 
-bool CSound::Play(bool) { return false; }
+bool CSound::Play(bool bLoop)
+{
+    if (!m_bLoaded || !m_wave.IsValid())
+        return false;
+    return CWaveOut::Instance().Play(m_wave.m_pPcm, m_wave.m_nSamples, bLoop);
+}
 
-void CSound::Stop() { }
+void CSound::Stop()
+{
+    CWaveOut::Instance().Stop();
+}
 
 void CSound::Close()
 {
+    // All output stops before the data it may be reading goes.
+    CWaveOut::Instance().Stop();
+    m_wave.Clear();
     m_pData = nullptr;
     m_nDataSize = 0;
     m_nSource = 0;
     m_bLoaded = false;
+}
+
+void CSound::PrepareOutput()
+{
+    CWaveOut::Instance().Open();
 }

@@ -1,9 +1,13 @@
 #pragma once
 
+#include "sound/wave_image.h"
+
 #include <QString>
 
 // One playable note sound: a WAVE image from the program's resources, played asynchronously on
 // the process's single sound channel (a new sound cuts off the one still sounding).
+// States: Empty (m_bLoaded false, m_nSource 0, m_pData null) and Loaded from a resource
+// (m_bLoaded true, m_nSource 2, m_pData the resource bytes, never owned).
 class CSound
 {
 public:
@@ -12,15 +16,24 @@ public:
     CSound(const CSound&) = delete;
     CSound& operator=(const CSound&) = delete;
 
-    // Loads the resource ":/WAVE/<name>". Silences every sound of the process first.
+    // Loads the resource ":/WAVE/<name>". Silences every sound of the process first. A resource
+    // stored compressed cannot be read in place and does not load.
     bool LoadFromResource(const QString& strName);
-    // Starts the sound and returns at once; false when nothing was started.
+    // Starts the sound and returns at once; false when nothing was started (Empty, an image
+    // that is not playable mono 16-bit 22050 Hz PCM, or no sound device). A failed Play leaves
+    // a sounding note alone.
     bool Play(bool bLoop);
+    // Stops every sound of the process, not only this one.
     void Stop();
+    // Stops every sound of the process, then empties the object.
     void Close();
+
+    // Opens the sound channel ahead of the first note (it may take a while on a sound server).
+    static void PrepareOutput();
 
     int m_nSource = 0; // 0 none, 2 a resource (not owned)
     bool m_bLoaded = false;
     const unsigned char* m_pData = nullptr; // the whole WAVE image, read in place
-    qint64 m_nDataSize = 0;
+    qint64 m_nDataSize = 0; // bytes at m_pData
+    CWaveImage m_wave; // the samples inside m_pData; empty if the image is not playable
 };

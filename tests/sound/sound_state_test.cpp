@@ -1,0 +1,109 @@
+// CSound's states and results on a working device (SDL's dummy driver: silent, real-time).
+#include "platform/wave_out.h"
+#include "sound/sound.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+class SoundOnDummy : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CWaveOut::Instance().Close();
+        setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    void TearDown() override { CWaveOut::Instance().Close(); }
+
+    // Waits (up to 5 s) until the channel has begun more than nCount sounds.
+    static bool WaitForOnset(std::uint64_t nCount)
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        while (CWaveOut::Instance().OnsetCount() <= nCount) {
+            if (std::chrono::steady_clock::now() > deadline)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+};
+
+TEST_F(SoundOnDummy, LoadsEveryNoteAndPlaysIt)
+{
+    const char* const aszName[8] = {"E", "F", "G", "A", "B", "C", "D", "E1"};
+    for (const char* szName : aszName) {
+        CSound sound;
+        ASSERT_TRUE(sound.LoadFromResource(QString::fromLatin1(szName))) << szName;
+        EXPECT_TRUE(sound.m_bLoaded);
+        EXPECT_EQ(sound.m_nSource, 2);
+        ASSERT_NE(sound.m_pData, nullptr);
+        EXPECT_EQ(sound.m_wave.m_pPcm, sound.m_pData + 46); // read in place, not copied
+        const std::uint64_t nBefore = CWaveOut::Instance().OnsetCount();
+        EXPECT_TRUE(sound.Play(false)) << szName;
+        EXPECT_TRUE(WaitForOnset(nBefore)) << szName;
+    }
+}
+
+TEST_F(SoundOnDummy, EmptyObjectsPlayNothing)
+{
+    CSound fresh;
+    EXPECT_FALSE(fresh.m_bLoaded);
+    EXPECT_EQ(fresh.m_nSource, 0);
+    EXPECT_EQ(fresh.m_pData, nullptr);
+    EXPECT_FALSE(fresh.Play(false));
+    EXPECT_FALSE(fresh.Play(true));
+
+    CSound missing;
+    EXPECT_FALSE(missing.LoadFromResource(QStringLiteral("H")));
+    EXPECT_FALSE(missing.LoadFromResource(QString()));
+    EXPECT_FALSE(missing.m_bLoaded);
+    EXPECT_EQ(missing.m_nSource, 0);
+    EXPECT_EQ(missing.m_pData, nullptr);
+    EXPECT_FALSE(missing.Play(false));
+    // Neither touched the device.
+    EXPECT_FALSE(CWaveOut::Instance().IsOpen());
+}
+
+TEST_F(SoundOnDummy, ReloadAndCloseEmptyTheObject)
+{
+    CSound sound;
+    ASSERT_TRUE(sound.LoadFromResource(QStringLiteral("A")));
+    const unsigned char* pA = sound.m_pData;
+    // A failed reload leaves the object Empty, not holding the old sound.
+    EXPECT_FALSE(sound.LoadFromResource(QStringLiteral("nothing")));
+    EXPECT_FALSE(sound.m_bLoaded);
+    EXPECT_EQ(sound.m_pData, nullptr);
+    EXPECT_FALSE(sound.Play(false));
+
+    ASSERT_TRUE(sound.LoadFromResource(QStringLiteral("E1")));
+    EXPECT_NE(sound.m_pData, pA);
+    EXPECT_TRUE(sound.Play(false));
+    sound.Close();
+    EXPECT_FALSE(sound.m_bLoaded);
+    EXPECT_EQ(sound.m_nSource, 0);
+    EXPECT_EQ(sound.m_pData, nullptr);
+    EXPECT_FALSE(sound.m_wave.IsValid());
+    EXPECT_FALSE(sound.Play(false));
+}
+
+TEST_F(SoundOnDummy, ChannelOpensOnceAndReopensAfterClose)
+{
+    CWaveOut& out = CWaveOut::Instance();
+    EXPECT_TRUE(out.Open());
+    EXPECT_TRUE(out.Open());
+    EXPECT_TRUE(out.IsOpen());
+    out.Close();
+    EXPECT_FALSE(out.IsOpen());
+    out.Stop(); // stopping never opens the device
+    EXPECT_FALSE(out.IsOpen());
+    const std::uint8_t aPcm[4] = {1, 0, 2, 0};
+    EXPECT_FALSE(out.Play(aPcm, 0, false)); // nothing to play
+    EXPECT_TRUE(out.Play(aPcm, 2, false)); // opens on demand
+    EXPECT_TRUE(out.IsOpen());
+}
+
+} // namespace
