@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
 #include "game/timers.h"
@@ -174,7 +175,15 @@ void CMainWindow::OnExit()
     close();
 }
 
-void CMainWindow::OnAbout() { }
+void CMainWindow::OnAbout()
+{
+    // The game stands still behind the About box: its ticks are dropped until the box closes,
+    // however it is closed.
+    m_game.m_bDialogOpen = true;
+    CAboutDlg dlg(this);
+    dlg.exec();
+    m_game.m_bDialogOpen = false;
+}
 
 void CMainWindow::OnTutorial()
 {

@@ -1,0 +1,37 @@
+#include "dialogs/about_dialog.h"
+
+#include "dialogs/credits.h"
+#include "ui_about_dialog.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+CAboutDlg::CAboutDlg(QWidget* pParent)
+    : QDialog(pParent)
+    , m_pUi(std::make_unique<Ui::CAboutDlg>())
+{
+    m_pUi->setupUi(this);
+    setFixedSize(size());
+    m_pUi->staticTitle->setText(
+        QStringLiteral("Cantabell v1.0\n") + QString::fromLatin1(c_szCreditLine));
+    m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
+
+    // The picture label takes the picture's size; without the picture it stays empty.
+    const QPixmap picture(QStringLiteral(":/BITMAP/112"));
+    if (!picture.isNull()) {
+        m_pUi->bitmap112->setPixmap(picture);
+        m_pUi->bitmap112->resize(picture.size());
+    }
+
+    connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
+    DoDataExchange();
+    m_pUi->button1->setFocus(Qt::OtherFocusReason);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+void CAboutDlg::DoDataExchange()
+{
+    m_link.SubclassWidget(m_pUi->static1008);
+}

@@ -1,0 +1,153 @@
+#include "app/main_window.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/credits.h"
+#include "game/settings.h"
+#include "game/timers.h"
+#include "modal_driver.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class AboutDialogTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ResetGameGlobals(); }
+    void TearDown() override { ResetGameGlobals(); }
+};
+
+class AboutOverGameTest : public AboutDialogTest
+{
+protected:
+    void SetUp() override
+    {
+        AboutDialogTest::SetUp();
+        m_pWindow = std::make_unique<CMainWindow>();
+        m_pWindow->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
+    }
+    bool OpenAbout(const std::function<void(CAboutDlg&)>& fnBody)
+    {
+        return DriveModal<CAboutDlg>([this] { m_pWindow->OnAbout(); }, fnBody);
+    }
+
+    std::unique_ptr<CMainWindow> m_pWindow;
+};
+
+} // namespace
+
+TEST_F(AboutDialogTest, ShowsNameCreditPictureAndALinkThatOpensItsOwnText)
+{
+    CAboutDlg dlg;
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    EXPECT_EQ(dlg.windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(dlg.findChild<QLabel*>("staticTitle")->text(),
+        QStringLiteral("Cantabell v1.0\nby the Cantabell developers"));
+    const QPixmap picture = dlg.findChild<QLabel*>("bitmap112")->pixmap();
+    EXPECT_EQ(picture.size(), QSize(36, 49));
+
+    const QString address = QString::fromLatin1(c_szWebAddress);
+    EXPECT_TRUE(address.startsWith(QStringLiteral("https://")));
+    auto* pLink = dlg.findChild<QLabel*>("static1008");
+    ASSERT_NE(pLink, nullptr);
+    EXPECT_EQ(dlg.m_link.GetLabel(), pLink);
+    EXPECT_EQ(pLink->text(), address);
+    EXPECT_EQ(pLink->toolTip(), address);
+    // Fitted to its text, the whole address stays inside the box and clear of the picture.
+    EXPECT_TRUE(dlg.rect().contains(pLink->geometry()));
+    EXPECT_FALSE(pLink->geometry().intersects(dlg.findChild<QLabel*>("bitmap112")->geometry()));
+
+    QString opened;
+    dlg.m_link.SetOpenFunction([&opened](const QString& strTarget, int) {
+        opened = strTarget;
+        return 42;
+    });
+    QTest::mouseClick(pLink, Qt::LeftButton, {}, pLink->rect().center());
+    EXPECT_EQ(opened, address);
+}
+
+TEST_F(AboutOverGameTest, GameStandsStillWhileTheBoxIsOpen)
+{
+    CMelodyGame& game = m_pWindow->m_game;
+    game.NewMelody();
+    game.OnTimer(TIMER_PLAY); // the first note sounds; the melody is under way
+    ASSERT_EQ(g_nPlayIndex, 1);
+
+    const bool bOpened = OpenAbout([this, &game](CAboutDlg& dlg) {
+        EXPECT_TRUE(game.m_bDialogOpen);
+        EXPECT_EQ(dlg.parentWidget(), m_pWindow.get());
+        EXPECT_EQ(dlg.focusWidget(), dlg.findChild<QPushButton*>("button1"));
+        // Real play ticks (600 ms) come and are dropped, and so is one sent by hand.
+        QTest::qWait(800);
+        game.OnTimer(TIMER_PLAY);
+        EXPECT_EQ(g_nPlayIndex, 1);
+        EXPECT_TRUE(game.m_bPlayRequest);
+        EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_PLAY));
+        QTest::mouseClick(dlg.findChild<QPushButton*>("button1"), Qt::LeftButton);
+    });
+    EXPECT_TRUE(bOpened);
+    EXPECT_FALSE(game.m_bDialogOpen);
+    // The melody goes on from the note where it stopped.
+    game.OnTimer(TIMER_PLAY);
+    EXPECT_EQ(g_nPlayIndex, 2);
+}
+
+TEST_F(AboutOverGameTest, DroppedOneShotTickComesBackAFullPeriodLater)
+{
+    constexpr int c_nPeriodMs = 300;
+    CMelodyGame& game = m_pWindow->m_game;
+    game.m_bShowResult = true;
+    QElapsedTimer clock;
+    clock.start();
+    m_pWindow->StartTimer(TIMER_RESULT, c_nPeriodMs);
+
+    const bool bOpened = OpenAbout([this, &game](CAboutDlg& dlg) {
+        QTest::qWait(c_nPeriodMs * 3 / 2); // the first tick falls in here and is dropped
+        EXPECT_TRUE(game.m_bShowResult);
+        EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_RESULT));
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(bOpened);
+    EXPECT_TRUE(game.m_bShowResult);
+    EXPECT_TRUE(QTest::qWaitFor([&game] { return !game.m_bShowResult; }, 3000));
+    EXPECT_GE(clock.elapsed(), 2 * c_nPeriodMs - 20);
+    EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_RESULT));
+}
+
+TEST_F(AboutOverGameTest, EveryWayOfClosingClearsTheFlag)
+{
+    enum
+    {
+        ClickOk,
+        Enter,
+        Escape,
+        CloseBox
+    };
+    for (const int nWay : {ClickOk, Enter, Escape, CloseBox}) {
+        const bool bOpened = OpenAbout([nWay](CAboutDlg& dlg) {
+            auto* pOk = dlg.findChild<QPushButton*>("button1");
+            switch (nWay) {
+            case ClickOk:
+                QTest::mouseClick(pOk, Qt::LeftButton);
+                break;
+            case Enter:
+                QTest::keyClick(pOk, Qt::Key_Return);
+                break;
+            case Escape:
+                QTest::keyClick(pOk, Qt::Key_Escape);
+                break;
+            default:
+                dlg.close();
+                break;
+            }
+            EXPECT_FALSE(dlg.isVisible()) << "way " << nWay;
+        });
+        EXPECT_TRUE(bOpened);
+        EXPECT_FALSE(m_pWindow->m_game.m_bDialogOpen) << "way " << nWay;
+    }
+}
