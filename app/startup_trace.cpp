@@ -18,9 +18,12 @@ void CStartupTrace::Mark(const char* szMark)
     if (!Enabled())
         return;
     timespec now {};
+    timespec cpu {};
     clock_gettime(CLOCK_REALTIME, &now);
-    std::fprintf(stderr, "cantabell-trace %s %lld%09ld\n", szMark,
-        static_cast<long long>(now.tv_sec), static_cast<long>(now.tv_nsec));
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+    std::fprintf(stderr, "cantabell-trace %s %lld%09ld %lld%09ld\n", szMark,
+        static_cast<long long>(now.tv_sec), static_cast<long>(now.tv_nsec),
+        static_cast<long long>(cpu.tv_sec), static_cast<long>(cpu.tv_nsec));
 }
 
 void CStartupTrace::Install()
