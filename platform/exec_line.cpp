@@ -9,6 +9,12 @@ bool IsControlByte(unsigned char c)
     return c < 0x20 || c == 0x7f;
 }
 
+// The characters a backslash escapes inside double quotes (strchr alone would match '\0').
+bool IsQuotedEscape(char c)
+{
+    return c != '\0' && std::strchr("\"`$\\", c) != nullptr;
+}
+
 bool IsSeparator(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -20,7 +26,7 @@ bool NeedsQuotes(const std::string& strArg)
     if (strArg.empty())
         return true;
     for (char c : strArg) {
-        if (IsSeparator(c) || std::strchr("\"'\\><~|&;$*?#()`", c) != nullptr)
+        if (IsSeparator(c) || (c != '\0' && std::strchr("\"'\\><~|&;$*?#()`", c) != nullptr))
             return true;
     }
     return false;
@@ -77,7 +83,7 @@ bool SplitExec(const std::string& strExec, std::vector<std::string>& aArgs)
         if (bInQuote) {
             if (c == '"')
                 bInQuote = false;
-            else if (c == '\\' && i + 1 < n && std::strchr("\"`$\\", strExec[i + 1]) != nullptr)
+            else if (c == '\\' && i + 1 < n && IsQuotedEscape(strExec[i + 1]))
                 strCurrent += strExec[++i];
             else if (IsControlByte(static_cast<unsigned char>(c)) && !IsSeparator(c))
                 return false;

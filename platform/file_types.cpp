@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <sys/stat.h>
@@ -380,37 +381,20 @@ bool ExpandArg(const std::string& strArg, const CEntryInfo& info, CExpandedArg& 
         if (++i == strArg.size())
             return false; // a lone '%' at the end
         const char code = strArg[i];
-        switch (code) {
-        case 'u':
-        case 'f':
-        case 'U':
-        case 'F':
+        if (code != '\0' && std::strchr("idDnNvm", code) != nullptr)
+            continue; // deprecated or meaningless here (%i is handled on its own)
+        bOnlyDropped = false;
+        if (code == 'u' || code == 'f' || code == 'U' || code == 'F') {
             if ((code == 'U' || code == 'F') && strArg.size() != 2)
                 return false;
             out.m_bPlaceholder = true;
-            bOnlyDropped = false;
-            break;
-        case '%':
+        } else if (code == '%') {
             out.m_strText += '%';
-            bOnlyDropped = false;
-            break;
-        case 'c':
+        } else if (code == 'c') {
             out.m_strText += info.m_strName;
-            bOnlyDropped = false;
-            break;
-        case 'k':
+        } else if (code == 'k') {
             out.m_strText += info.m_strPath;
-            bOnlyDropped = false;
-            break;
-        case 'i': // only meaningful on its own; see ExecToOpenCommand
-        case 'd':
-        case 'D':
-        case 'n':
-        case 'N':
-        case 'v':
-        case 'm':
-            break;
-        default:
+        } else {
             return false;
         }
     }

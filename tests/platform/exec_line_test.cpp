@@ -33,6 +33,8 @@ TEST(ExecLine, RejectsUnterminatedQuotesAndControlBytes)
     EXPECT_FALSE(SplitExec(std::string("run a\x01", 6), aArgs));
     EXPECT_FALSE(SplitExec("run \"a\x7f\"", aArgs));
     EXPECT_FALSE(SplitExec(std::string("run \0x", 6), aArgs));
+    // An escaped NUL inside quotes is still a control byte.
+    EXPECT_FALSE(SplitExec(std::string("run \"a\\\0\"", 9), aArgs));
 }
 
 TEST(ExecLine, QuotedArgumentsReadBackUnchanged)
