@@ -7,7 +7,7 @@ CMAKE_GEN  := -G Ninja
 CTEST_ARGS ?= --output-on-failure --timeout 600
 TEST_ENV   := XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/xdg-runtime
 
-.PHONY: all deps configure build run test test-unit test-asan bench package format clean
+.PHONY: all deps configure build run test test-unit test-asan test-fuzz bench package format clean
 
 all: build
 
@@ -36,7 +36,12 @@ test-asan: deps
 		ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest $(CTEST_ARGS) -j $(JOBS) -LE no-sanitizer
 
-test: test-unit test-asan
+# Each libFuzzer target runs for FUZZ_SECONDS on a copy of its committed corpus.
+FUZZ_SECONDS ?= 60
+test-fuzz: deps
+	@tests/fuzz/run $(BUILD)/fuzz $(FUZZ_SECONDS)
+
+test: test-unit test-asan test-fuzz
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DCANTABELL_BENCH=ON -DCANTABELL_TESTS=OFF >/dev/null
