@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QTimerEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -46,6 +47,8 @@ CMainWindow::CMainWindow(QWidget* pParent)
     }
 
     LoadSounds();
+    // Opening the sound device can take a while: do it just after the first frame.
+    QTimer::singleShot(100, this, &CSound::PrepareOutput);
     m_scene.Compose();
     m_game.Start();
 }
