@@ -2,10 +2,200 @@
 
 #include "game/melody_game.h"
 
-CScene::CScene(const CMelodyGame& game)
-    : m_game(game)
-    , m_imgBack(m_nWidth, m_nHeight, QImage::Format_RGB32)
+#include <QGuiApplication>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr int c_nTile = 80; // texture tile size, pixels; fixed, not read from the bitmap
+constexpr QRgb c_crNoTexture = 0xffd89850u; // plain tan in place of a texture that did not load
+
+// Width of a pen in whole pixels (at least 1).
+int PenWidth(const QPen& pen)
 {
+    return std::max(1, pen.width());
 }
 
-void CScene::Compose() { m_imgBack.fill(Qt::white); }
+// A horizontal line from x0 up to but excluding x1, with the pen's width centred on y the way
+// the game has always drawn it: a 2-pixel line at y covers rows y - 1 and y.
+void HorizontalLine(QPainter& dc, const QPen& pen, int x0, int x1, int y)
+{
+    const int w = PenWidth(pen);
+    dc.fillRect(QRect(x0, y - w / 2, x1 - x0, w), pen.color());
+}
+
+// A filled rectangle outlined with the pen; (x1, y1) is excluded, the outline is centred on the
+// edges x0, x1 - 1, y0 and y1 - 1.
+void FramedRect(QPainter& dc, const QPen& pen, const QColor& crFill, int x0, int y0, int x1, int y1)
+{
+    const int w = PenWidth(pen);
+    const QRect outer(
+        QPoint(x0 - w / 2, y0 - w / 2), QPoint(x1 - 1 - w / 2 + w - 1, y1 - 1 - w / 2 + w - 1));
+    dc.fillRect(outer, pen.color());
+    dc.fillRect(outer.adjusted(w, w, -w, -w), crFill);
+}
+
+int InitialRatio()
+{
+    return qGuiApp != nullptr ? static_cast<int>(std::ceil(qGuiApp->devicePixelRatio())) : 1;
+}
+
+} // namespace
+
+CScene::CScene(const CMelodyGame& game)
+    : m_game(game)
+    , m_nRatio(std::max(1, InitialRatio()))
+    , m_crTransparent(qRgb(255, 255, 255))
+    , m_penRed(QColor(255, 0, 0), 2)
+    , m_penBlack(QColor(0, 0, 0), 2)
+    , m_penKeyLabel(QColor::fromRgb(m_crTransparent))
+    , m_penLengthLabel(QColor(255, 0, 0))
+    , m_penJudgementShadow(QColor(0, 110, 0))
+    , m_penRight(QColor(255, 215, 0))
+    , m_penWrong(QColor(90, 135, 255))
+    , m_penBannerShadow(QColor(255, 180, 180))
+    , m_penBanner(QColor(0, 135, 255))
+{
+    m_fontKeys.Create(QStringLiteral("Arial"), 16, QFont::Bold);
+    m_fontLarge.Create(QStringLiteral("Comic Sans MS"), 50, QFont::Bold);
+    m_fontSmall.Create(QStringLiteral("Comic Sans MS"), 18, QFont::DemiBold);
+
+    m_bmpKeyUp.LoadBitmap(QStringLiteral(":/BITMAP/122"));
+    m_bmpKeyDown.LoadBitmap(QStringLiteral(":/BITMAP/123"));
+    m_bmpHappy.LoadBitmap(QStringLiteral(":/BITMAP/124"));
+    m_bmpSad.LoadBitmap(QStringLiteral(":/BITMAP/125"));
+    m_imgTexture.load(QStringLiteral(":/BITMAP/121"));
+
+    const char* const aszLabel[8] = {"E", "F", "G", "A", "B", "C", "D", "E'"};
+    for (int k = 0; k < 8; ++k)
+        m_astrKeyLabel[k] = QString::fromLatin1(aszLabel[k]);
+    // By feedback kind (0..2), then wrong / right.
+    const char* const aszJudgement[3][2] = {
+        {"Try again!", "That's it!"},
+        {"Not quite!", "That's right!"},
+        {"Not quite!", "Well done!"},
+    };
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 2; ++j)
+            m_astrJudgement[i][j] = QString::fromLatin1(aszJudgement[i][j]);
+    CreateBuffers();
+}
+
+void CScene::SetDevicePixelRatio(qreal ratio)
+{
+    const int n = std::max(1, static_cast<int>(std::ceil(ratio)));
+    if (n == m_nRatio)
+        return;
+    m_nRatio = n;
+    CreateBuffers();
+}
+
+void CScene::CreateBuffers()
+{
+    m_imgBack = QImage(m_nWidth * m_nRatio, m_nHeight * m_nRatio, QImage::Format_RGB32);
+    m_imgBack.setDevicePixelRatio(m_nRatio);
+    m_imgStatic = QImage(m_imgBack.size(), QImage::Format_RGB32);
+    m_imgStatic.setDevicePixelRatio(m_nRatio);
+    QPainter dc(&m_imgStatic);
+    DrawBackground(dc);
+}
+
+// Steps that never depend on the turn state: tiles, the top line, the staff's field and lines.
+void CScene::DrawBackground(QPainter& dc) const
+{
+    if (m_imgTexture.isNull()) {
+        dc.fillRect(QRect(0, 0, m_nWidth, m_nHeight), QColor::fromRgb(c_crNoTexture));
+    } else {
+        // The tile enlarged without smoothing, one device pixel block per texture pixel.
+        QImage tile
+            = m_imgTexture.copy(0, 0, c_nTile, c_nTile).convertToFormat(QImage::Format_RGB32);
+        tile = tile.scaled(tile.size() * m_nRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        tile.setDevicePixelRatio(m_nRatio);
+        for (int x = 0; x < m_nWidth; x += c_nTile)
+            for (int y = 0; y < m_nHeight; y += c_nTile)
+                dc.drawImage(QPoint(x, y), tile);
+    }
+    // The picture's top row, a 1-pixel black line.
+    dc.fillRect(QRect(0, 0, m_nWidth, 1), Qt::black);
+    FramedRect(dc, m_penBlack, Qt::white, 5, 10, m_nWidth - 13, 138);
+    for (int j = 0; j < 5; ++j)
+        HorizontalLine(dc, m_penRed, 10, m_nWidth - 19, 42 + 16 * j);
+}
+
+void CScene::Compose()
+{
+    if (m_imgBack.isNull() || m_imgStatic.size() != m_imgBack.size())
+        return;
+    std::memcpy(m_imgBack.bits(), m_imgStatic.constBits(), m_imgBack.sizeInBytes());
+    if (!m_dcBack.begin(&m_imgBack))
+        return;
+    DrawStaff();
+    if (m_game.m_bShowResult)
+        DrawJudgement();
+    else
+        DrawKeyboard();
+    if (m_game.m_bShowLevel)
+        DrawLevelBanner();
+    m_dcBack.end();
+}
+
+void CScene::UpdateLengthTexts()
+{
+    const int length = m_game.m_nLength;
+    if (length == m_nTextLength)
+        return;
+    m_nTextLength = length;
+    m_strLengthLabel = QString::number(length) + QStringLiteral(" Notes");
+    m_strBanner = QStringLiteral("Level ") + QString::number(length - 2) + QStringLiteral(": ")
+        + m_strLengthLabel;
+}
+
+// The smileys and the length label; the field and its lines come with the static background.
+void CScene::DrawStaff()
+{
+    // At most as many smileys as the note arrays hold, whatever the count says.
+    const int count = std::clamp(m_game.m_nEntered, 0, CMelodyGame::c_nNoteCapacity);
+    for (int i = 0; i < count; ++i) {
+        const int k = m_game.m_aEntered[i];
+        CTransparentBitmap& bmp = k == m_game.m_aMelody[i] ? m_bmpHappy : m_bmpSad;
+        bmp.DrawTransparent(&m_dcBack, 40 + 40 * i, 94 - 8 * k, m_crTransparent);
+    }
+    UpdateLengthTexts();
+    m_dcBack.setPen(m_penLengthLabel);
+    m_fontSmall.DrawText(m_dcBack, 325, 15, m_strLengthLabel);
+}
+
+void CScene::DrawJudgement()
+{
+    // A feedback kind outside the table falls back to the first row instead of reading past it.
+    const int feedback = m_game.m_nFeedback >= 0 && m_game.m_nFeedback < 3 ? m_game.m_nFeedback : 0;
+    const QString& text = m_astrJudgement[feedback][m_game.m_bCorrect ? 1 : 0];
+    m_dcBack.setPen(m_penJudgementShadow);
+    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2 + 2, 152, text);
+    m_dcBack.setPen(m_game.m_bCorrect ? m_penRight : m_penWrong);
+    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2, 150, text);
+}
+
+void CScene::DrawLevelBanner()
+{
+    UpdateLengthTexts();
+    m_dcBack.setPen(m_penBannerShadow);
+    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2 + 2, 47, m_strBanner);
+    m_dcBack.setPen(m_penBanner);
+    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2, 45, m_strBanner);
+}
+
+// Keys in order left to right, each followed by its label; a held key and its label sit one
+// pixel right and one pixel down.
+void CScene::DrawKeyboard()
+{
+    m_dcBack.setPen(m_penKeyLabel);
+    for (int k = 0; k < CMelodyGame::c_nKeyCount; ++k) {
+        const int shift = m_game.m_abKeyDown[k] ? 1 : 0;
+        CTransparentBitmap& bmp = shift ? m_bmpKeyDown : m_bmpKeyUp;
+        bmp.DrawTransparent(&m_dcBack, 3 + 48 * k + shift, 145 + shift, m_crTransparent);
+        m_fontKeys.DrawText(m_dcBack, 10 + 48 * k + shift, 150 + shift, m_astrKeyLabel[k]);
+    }
+}

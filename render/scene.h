@@ -1,11 +1,19 @@
 #pragma once
 
+#include "render/cell_font.h"
+#include "render/transparent_bitmap.h"
+
 #include <QImage>
+#include <QPainter>
+#include <QPen>
+#include <QString>
 
 class CMelodyGame;
 
 // The picture of the main window, composed from the turn state into a back buffer of
-// m_nWidth x m_nHeight pixels (picture coordinates: origin at client (0, 32)).
+// m_nWidth x m_nHeight pixels (picture coordinates: origin at client (0, 32)). On a screen with
+// n device pixels per pixel the buffer holds n x n device pixels for each picture pixel, so
+// text and lines stay sharp; all coordinates stay in picture pixels.
 class CScene
 {
 public:
@@ -15,10 +23,58 @@ public:
     void Compose();
     const QImage& BackBuffer() const { return m_imgBack; }
 
+    // Device pixels per picture pixel, rounded up to a whole number (at least 1): bitmaps and
+    // their masks need whole device pixels. The back buffer is undefined until the next Compose.
+    void SetDevicePixelRatio(qreal ratio);
+    int DevicePixelRatio() const { return m_nRatio; }
+
     int m_nWidth = 400;
     int m_nHeight = 305;
 
 private:
+    void CreateBuffers();
+    void DrawBackground(QPainter& dc) const;
+    void DrawStaff();
+    void DrawJudgement();
+    void DrawKeyboard();
+    void DrawLevelBanner();
+    void UpdateLengthTexts();
+
     const CMelodyGame& m_game;
-    QImage m_imgBack;
+    int m_nRatio = 1;
+
+    QImage m_imgBack; // the back buffer (m_bmpBack), painted through m_dcBack during Compose
+    QPainter m_dcBack;
+    QImage m_imgTexture; // bitmap 121, one 80 x 80 tile
+    // What every frame starts from: the tiled texture, the top line and the empty staff. It
+    // never changes, so it is painted once and copied, which gives the same picture.
+    QImage m_imgStatic;
+
+    CTransparentBitmap m_bmpKeyUp;
+    CTransparentBitmap m_bmpKeyDown;
+    CTransparentBitmap m_bmpHappy;
+    CTransparentBitmap m_bmpSad;
+    CCellFont m_fontKeys;
+    CCellFont m_fontLarge;
+    CCellFont m_fontSmall;
+    QRgb m_crTransparent;
+    QPen m_penRed; // staff lines
+    QPen m_penBlack; // staff frame
+
+    // Text colours as ready pens: a pen made from a colour allocates, and this runs 20 times a
+    // second.
+    QPen m_penKeyLabel;
+    QPen m_penLengthLabel;
+    QPen m_penJudgementShadow;
+    QPen m_penRight;
+    QPen m_penWrong;
+    QPen m_penBannerShadow;
+    QPen m_penBanner;
+
+    QString m_astrKeyLabel[8];
+    QString m_astrJudgement[3][2]; // by feedback kind, then wrong / right
+    // The length label and the banner text, rebuilt whenever m_nLength differs from m_nTextLength.
+    int m_nTextLength = -1;
+    QString m_strLengthLabel;
+    QString m_strBanner;
 };

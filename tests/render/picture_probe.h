@@ -1,0 +1,38 @@
+#pragma once
+
+#include "game/game_host.h"
+
+#include <QImage>
+#include <QRect>
+#include <functional>
+
+// A host that ignores everything: the picture tests set the turn state by hand.
+class CQuietHost : public CGameHost
+{
+public:
+    void StartTimer(int, int) override { }
+    void StopTimer(int) override { }
+    void PlayNote(int) override { }
+    std::int64_t CurrentTime() override { return 0; }
+    void DrawScene() override { }
+};
+
+// Reading a composed picture in picture pixels, whatever its device pixel ratio.
+namespace Probe {
+
+// The colour at picture pixel (x, y): the top-left device pixel of its block.
+QRgb At(const QImage& img, int x, int y);
+
+// Device pixels inside the picture rectangle rc for which the predicate holds.
+int Count(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& test);
+
+// Device-pixel bounding box of those pixels, in picture pixels (rounded down); null if none.
+QRect Bounds(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& test);
+
+// Pixels of the sprite (other than pure white, within the sprite rectangle part) that are not
+// found at (x, y) of the picture.
+int SpriteMismatches(const QImage& img, const QImage& sprite, int x, int y, const QRect& part);
+
+bool Near(QRgb c, QRgb want, int tolerance);
+
+} // namespace Probe
