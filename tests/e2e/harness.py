@@ -215,11 +215,40 @@ class Session:
         self.xdotool("windowfocus", "--sync", self.window)
         self.xdotool("key", "--window", self.window, *keys)
 
+    def wait_window(self, name, timeout=10):
+        """The id of a top-level window whose title matches `name`, once it is mapped."""
+
+        def find():
+            ids = self.xdotool("search", "--onlyvisible", "--name", name).stdout.split()
+            return ids[0] if ids else None
+
+        wid = _wait_for(find, timeout)
+        if not wid:
+            raise AssertionError("no window " + name)
+        time.sleep(0.3)
+        return wid
+
+    def wait_gone(self, name, timeout=10):
+        return _wait_for(
+            lambda: not self.xdotool("search", "--onlyvisible", "--name", name).stdout.split(),
+            timeout,
+        )
+
+    def click_in(self, wid, x, y, button=1):
+        self.xdotool("mousemove", "--window", wid, x, y, "click", button)
+        time.sleep(0.1)
+
+    def key_in(self, wid, *keys):
+        self.xdotool("windowfocus", "--sync", wid)
+        for key in keys:
+            self.xdotool("key", "--window", wid, key)
+            time.sleep(0.05)
+
     def screenshot(self):
         """The window's picture as an Image (window coordinates)."""
         env = dict(os.environ, DISPLAY=self.display)
         data = subprocess.run(
-            ["/usr/bin/import", "-window", self.window, "ppm:-"],
+            ["/usr/bin/import", "-window", self.window, "-depth", "8", "ppm:-"],
             env=env,
             capture_output=True,
             timeout=20,

@@ -170,5 +170,49 @@ class GameTest(unittest.TestCase):
             self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
 
 
+    def test_settings_fixed_length_five(self):
+        gen = Generator(FAKE_EPOCH)
+        gen.melody()
+        with self.session() as s:
+            s.sleep_until(FIRST_MELODY_END)
+            s.key("alt+o")
+            time.sleep(0.3)
+            s.key("s")
+            dialog = s.wait_window("^Settings$")
+            # "Fixed length:" at (17, 40) dialog units, its number box at (82, 40).
+            s.click_in(dialog, 30, 72)
+            s.click_in(dialog, 130, 72)
+            s.key_in(dialog, "ctrl+a", "5", "Return")
+            self.assertTrue(s.wait_gone("^Settings$"))
+            mark = len(s.samples())
+            s.key("F3")
+            fresh = gen.melody()
+            time.sleep(0.6 * 6 + 0.4)
+            self.assertEqual(heard_notes(s.samples(), mark), fresh[:5])
+            label = s.screenshot().count(s.picture_rect(320, 12, 70, 26), near((255, 0, 0), 30))
+            self.assertGreater(label, 20)
+
+    def test_about_box_stops_the_game_until_escape(self):
+        melody = Generator(FAKE_EPOCH).melody()[:3]
+        with self.session() as s:
+            s.sleep_until(1.0)
+            s.key("alt+h")
+            time.sleep(0.3)
+            s.key("a")
+            dialog = s.wait_window("^About$")
+            s.sleep_until(4.0)
+            self.assertEqual(onsets(s.samples()), [], "no note while the box is open")
+            s.key_in(dialog, "Escape")
+            self.assertTrue(s.wait_gone("^About$"))
+            closed_at = s.elapsed()
+            # The banner's dropped tick comes back a full period later (5.0 s after start).
+            time.sleep(max(0.0, 4.6 - closed_at))
+            staff = s.picture_rect(5, 10, 382, 128)
+            self.assertGreater(s.screenshot().count(staff, near(BANNER_BLUE, 10)), 300)
+            s.sleep_until(5.0 + 0.6 * 4 + 0.4)
+            self.assertEqual(s.screenshot().count(staff, near(BANNER_BLUE, 10)), 0)
+            self.assertEqual(heard_notes(s.samples()), melody)
+
+
 if __name__ == "__main__":
     unittest.main()
