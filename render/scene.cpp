@@ -172,19 +172,15 @@ void CScene::DrawJudgement()
     // A feedback kind outside the table falls back to the first row instead of reading past it.
     const int feedback = m_game.m_nFeedback >= 0 && m_game.m_nFeedback < 3 ? m_game.m_nFeedback : 0;
     const QString& text = m_astrJudgement[feedback][m_game.m_bCorrect ? 1 : 0];
-    m_dcBack.setPen(m_penJudgementShadow);
-    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2 + 2, 152, text);
-    m_dcBack.setPen(m_game.m_bCorrect ? m_penRight : m_penWrong);
-    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2, 150, text);
+    m_judgement.Draw(m_dcBack, m_fontLarge, m_nWidth / 2, 150, text, m_penJudgementShadow,
+        m_game.m_bCorrect ? m_penRight : m_penWrong);
 }
 
 void CScene::DrawLevelBanner()
 {
     UpdateLengthTexts();
-    m_dcBack.setPen(m_penBannerShadow);
-    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2 + 2, 47, m_strBanner);
-    m_dcBack.setPen(m_penBanner);
-    m_fontLarge.DrawCentred(m_dcBack, m_nWidth / 2, 45, m_strBanner);
+    m_banner.Draw(
+        m_dcBack, m_fontLarge, m_nWidth / 2, 45, m_strBanner, m_penBannerShadow, m_penBanner);
 }
 
 // Keys in order left to right, each followed by its label; a held key and its label sit one

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/cell_font.h"
+#include "render/shadowed_text.h"
 #include "render/transparent_bitmap.h"
 
 #include <QImage>
@@ -70,6 +71,10 @@ private:
     QPen m_penWrong;
     QPen m_penBannerShadow;
     QPen m_penBanner;
+
+    // The judgement and the banner, each with its shadow (shadow first, then the text).
+    CShadowedText m_judgement;
+    CShadowedText m_banner;
 
     QString m_astrKeyLabel[8];
     QString m_astrJudgement[3][2]; // by feedback kind, then wrong / right

@@ -50,12 +50,43 @@ void CTransparentBitmap::Prepare(int nRatio, QRgb crTransparent)
     m_crMaskFor = key;
 }
 
+// The three raster operations fused into one pass over the destination's pixels: per pixel
+// ((d ^ s) & m) ^ s, which is what XOR, AND, XOR leave. Only for an RGB32 image painted without
+// a transform or clip of its own; false leaves the drawing to the painter.
+bool CTransparentBitmap::BlitDirect(QPainter* pDC, int x, int y)
+{
+    QPaintDevice* pDevice = pDC->device();
+    if (pDevice->devType() != QInternal::Image || !pDC->worldTransform().isIdentity()
+        || pDC->hasClipping())
+        return false;
+    QImage* pImage = static_cast<QImage*>(pDevice);
+    // A shared image would detach under scanLine() and leave the painter on the old pixels.
+    if (!pImage->isDetached() || pImage->format() != QImage::Format_RGB32
+        || std::lround(pImage->devicePixelRatio()) != m_nRatio)
+        return false;
+    const QRect target = QRect(x * m_nRatio, y * m_nRatio, m_imgDrawn.width(), m_imgDrawn.height())
+                             .intersected(pImage->rect());
+    const int dx = x * m_nRatio, dy = y * m_nRatio;
+    for (int row = target.top(); row <= target.bottom(); ++row) {
+        QRgb* pDest = reinterpret_cast<QRgb*>(pImage->scanLine(row));
+        const QRgb* pSource = reinterpret_cast<const QRgb*>(m_imgDrawn.constScanLine(row - dy));
+        const QRgb* pMask = reinterpret_cast<const QRgb*>(m_imgMask.constScanLine(row - dy));
+        for (int col = target.left(); col <= target.right(); ++col) {
+            const QRgb s = pSource[col - dx];
+            pDest[col] = ((pDest[col] ^ s) & pMask[col - dx]) ^ s;
+        }
+    }
+    return true;
+}
+
 void CTransparentBitmap::DrawTransparent(QPainter* pDC, int x, int y, QRgb crTransparent)
 {
     if (IsNull() || pDC == nullptr || !pDC->isActive())
         return;
     const qreal deviceRatio = pDC->device()->devicePixelRatio();
     Prepare(std::max(1, static_cast<int>(std::lround(deviceRatio))), crTransparent);
+    if (BlitDirect(pDC, x, y))
+        return;
 
     const QPainter::CompositionMode oldMode = pDC->compositionMode();
     const QPoint at(x, y);

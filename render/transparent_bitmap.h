@@ -34,6 +34,7 @@ public:
 
 private:
     void Prepare(int nRatio, QRgb crTransparent);
+    bool BlitDirect(QPainter* pDC, int x, int y);
 
     QImage m_img; // RGB32: Qt would convert a palette image on every draw
 

@@ -90,6 +90,25 @@ TEST(TransparentBitmapTest, EnlargesWholePixelsOnATwiceDenseDestination)
     EXPECT_EQ(drawn, want);
 }
 
+// A painter with a transform of its own gets the blit through its raster operations rather
+// than the fused pixel loop; both must leave the same picture.
+TEST(TransparentBitmapTest, TransformedPainterGivesTheSamePicture)
+{
+    CTransparentBitmap bmp;
+    const QImage sprite = TestSprite();
+    bmp.Attach(sprite);
+    const QImage dest = RandomImage(40, 30, 17);
+    for (const QPoint& at : {QPoint(3, 4), QPoint(-6, 25)}) {
+        QImage drawn = dest.copy();
+        {
+            QPainter dc(&drawn);
+            dc.translate(10, -3);
+            bmp.DrawTransparent(&dc, at.x() - 10, at.y() + 3, qRgb(255, 255, 255));
+        }
+        EXPECT_EQ(drawn, Expected(dest, sprite, at.x(), at.y(), qRgb(255, 255, 255)));
+    }
+}
+
 TEST(TransparentBitmapTest, LeavesThePainterAsItWas)
 {
     CTransparentBitmap bmp;

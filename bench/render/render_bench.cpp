@@ -1,0 +1,99 @@
+// Frame composition: CScene::Compose, the picture without the copy to the window.
+//   build-bench/bench/render/render_bench --benchmark_repetitions=10
+//   --benchmark_report_aggregates_only=true
+// "allocs" is the number of heap allocations (malloc calls) per frame.
+#include "game/game_host.h"
+#include "game/melody_game.h"
+#include "render/scene.h"
+
+#include <QGuiApplication>
+#include <atomic>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+
+extern "C" void* __libc_malloc(std::size_t size);
+
+namespace {
+
+std::atomic<long> g_nMallocs {0};
+
+class CIdleHost : public CGameHost
+{
+public:
+    void StartTimer(int, int) override { }
+    void StopTimer(int) override { }
+    void PlayNote(int) override { }
+    std::int64_t CurrentTime() override { return 0; }
+    void DrawScene() override { }
+};
+
+enum EPicture
+{
+    PictureStart,
+    PictureBusy,
+    PictureJudgement
+};
+
+// Start: banner over the empty staff. Busy: eight smileys, the banner, a held key.
+// Judgement: eight smileys, the judgement text and the banner.
+void SetUp(CMelodyGame& game, EPicture picture)
+{
+    if (picture == PictureStart)
+        return;
+    game.m_nLength = 8;
+    for (int i = 0; i < 8; ++i) {
+        game.m_aMelody[i] = i;
+        game.m_aEntered[i] = i % 2 ? i : 7 - i;
+    }
+    game.m_nEntered = 8;
+    game.m_bShowLevel = true;
+    game.m_abKeyDown[3] = picture == PictureBusy;
+    game.m_bShowResult = picture == PictureJudgement;
+    game.m_bCorrect = true;
+}
+
+void BM_Compose(benchmark::State& state)
+{
+    CIdleHost host;
+    CMelodyGame game(host);
+    SetUp(game, static_cast<EPicture>(state.range(0)));
+    CScene scene(game);
+    scene.SetDevicePixelRatio(static_cast<qreal>(state.range(1)));
+    scene.Compose(); // warm the glyph caches and the bitmaps' masks
+    const long before = g_nMallocs.load();
+    for (auto _ : state) {
+        scene.Compose();
+        benchmark::DoNotOptimize(scene.BackBuffer().constBits());
+    }
+    state.counters["allocs"] = benchmark::Counter(
+        double(g_nMallocs.load() - before), benchmark::Counter::kAvgIterations);
+}
+
+BENCHMARK(BM_Compose)
+    ->ArgNames({"picture", "ratio"})
+    ->Args({PictureStart, 1})
+    ->Args({PictureBusy, 1})
+    ->Args({PictureJudgement, 1})
+    ->Args({PictureBusy, 2})
+    ->Args({PictureJudgement, 2})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+// Counts every allocation, then hands it to the C library's own allocator.
+extern "C" void* malloc(std::size_t size)
+{
+    g_nMallocs.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QPen>
+#include <QString>
+
+class CCellFont;
+class QPainter;
+
+// A text with its shadow 2 pixels right and down, centred on x with its cell top at y
+// (picture pixels). Glyphs that come out larger than the raster engine caches (at a high device
+// pixel ratio) are filled as outlines, which costs milliseconds a frame; such a text is painted
+// once into a layer and the layer is laid over the picture until text, colours or ratio change.
+class CShadowedText
+{
+public:
+    void Draw(QPainter& dc, const CCellFont& font, int x, int y, const QString& str,
+        const QPen& penShadow, const QPen& penText);
+
+private:
+    static constexpr int c_nShadow = 2; // pixels right and down
+
+    void Paint(QPainter& dc, const CCellFont& font, int x, int y) const;
+
+    QImage m_imgLayer; // premultiplied ARGB at the picture's device ratio
+    QPoint m_ptLayer; // where the layer's top-left goes, relative to (x, y)
+    QString m_str;
+    QPen m_penShadow;
+    QPen m_penText;
+    int m_nRatio = 0;
+};
