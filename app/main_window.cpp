@@ -239,10 +239,12 @@ std::int64_t CMainWindow::CurrentTime()
     return static_cast<std::int64_t>(std::time(nullptr));
 }
 
+// The picture is recomposed on every tick; copying it to the window again is skipped when it
+// is the same picture as before (exposed parts are repainted by paint events regardless).
 void CMainWindow::DrawScene()
 {
-    m_scene.Compose();
-    m_pView->update();
+    if (m_scene.Compose())
+        m_pView->update();
 }
 
 void CMainWindow::timerEvent(QTimerEvent* pEvent)

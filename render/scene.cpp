@@ -124,13 +124,18 @@ void CScene::DrawBackground(QPainter& dc) const
         HorizontalLine(dc, m_penRed, 10, m_nWidth - 19, 42 + 16 * j);
 }
 
-void CScene::Compose()
+bool CScene::Compose()
 {
     if (m_imgBack.isNull() || m_imgStatic.size() != m_imgBack.size())
-        return;
+        return false;
+    // The same turn state gives the same picture: the buffer already holds it.
+    const CSceneKey key(m_game, m_nRatio);
+    if (key == m_lastKey)
+        return false;
+    m_lastKey = key;
     std::memcpy(m_imgBack.bits(), m_imgStatic.constBits(), m_imgBack.sizeInBytes());
     if (!m_dcBack.begin(&m_imgBack))
-        return;
+        return true;
     DrawStaff();
     if (m_game.m_bShowResult)
         DrawJudgement();
@@ -139,6 +144,7 @@ void CScene::Compose()
     if (m_game.m_bShowLevel)
         DrawLevelBanner();
     m_dcBack.end();
+    return true;
 }
 
 void CScene::UpdateLengthTexts()

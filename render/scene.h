@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/cell_font.h"
+#include "render/scene_key.h"
 #include "render/shadowed_text.h"
 #include "render/transparent_bitmap.h"
 
@@ -20,8 +21,9 @@ class CScene
 public:
     explicit CScene(const CMelodyGame& game);
 
-    // Recomposes the whole back buffer; changes nothing of the game.
-    void Compose();
+    // Brings the back buffer up to date with the turn state; changes nothing of the game. True
+    // when the picture differs from the one the previous call left (only then is it redrawn).
+    bool Compose();
     const QImage& BackBuffer() const { return m_imgBack; }
 
     // Device pixels per picture pixel, rounded up to a whole number (at least 1): bitmaps and
@@ -80,6 +82,7 @@ private:
     QString m_astrJudgement[3][2]; // by feedback kind, then wrong / right
     // The length label and the banner text, rebuilt whenever m_nLength differs from m_nTextLength.
     int m_nTextLength = -1;
+    CSceneKey m_lastKey; // what the previous Compose showed
     QString m_strLengthLabel;
     QString m_strBanner;
 };

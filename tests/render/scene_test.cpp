@@ -259,3 +259,34 @@ TEST_F(SceneTest, EnteredCountOutOfRangeDrawsOnlyWhatTheArraysHold)
 }
 
 } // namespace
+
+TEST_F(SceneTest, ComposeTellsWhetherThePictureChanged)
+{
+    EXPECT_TRUE(m_scene.Compose()); // the first picture
+    EXPECT_FALSE(m_scene.Compose());
+    const QImage first = m_scene.BackBuffer().copy();
+
+    // Each thing the picture shows counts; a melody note beyond the entry does not.
+    m_game.m_aMelody[5] = (m_game.m_aMelody[5] + 1) % 8;
+    EXPECT_FALSE(m_scene.Compose());
+    EXPECT_EQ(m_scene.BackBuffer(), first);
+    m_game.m_abKeyDown[3] = true;
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_abKeyDown[3] = false;
+    EXPECT_TRUE(m_scene.Compose());
+    EXPECT_EQ(m_scene.BackBuffer(), first);
+    m_game.m_aEntered[0] = m_game.m_aMelody[0];
+    m_game.m_nEntered = 1;
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_aEntered[0] = (m_game.m_aMelody[0] + 1) % 8; // same count, now a worried smiley
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_bShowLevel = false;
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_nLength = 5;
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_bShowResult = true;
+    EXPECT_TRUE(m_scene.Compose());
+    m_game.m_nFeedback = 2;
+    EXPECT_TRUE(m_scene.Compose());
+    EXPECT_FALSE(m_scene.Compose());
+}
