@@ -5,6 +5,7 @@
 #include "game/game_host.h"
 #include "game/melody_game.h"
 #include "render/scene.h"
+#include "tests/common/quiet_host.h"
 
 #include <QGuiApplication>
 #include <atomic>
@@ -16,16 +17,6 @@ extern "C" void* __libc_malloc(std::size_t size);
 namespace {
 
 std::atomic<long> g_nMallocs {0};
-
-class CIdleHost : public CGameHost
-{
-public:
-    void StartTimer(int, int) override { }
-    void StopTimer(int) override { }
-    void PlayNote(int) override { }
-    std::int64_t CurrentTime() override { return 0; }
-    void DrawScene() override { }
-};
 
 enum EPicture
 {
@@ -54,7 +45,7 @@ void SetUp(CMelodyGame& game, EPicture picture)
 
 void BM_Compose(benchmark::State& state)
 {
-    CIdleHost host;
+    CQuietHost host;
     CMelodyGame game(host);
     SetUp(game, static_cast<EPicture>(state.range(0)));
     CScene scene(game);

@@ -1,21 +1,10 @@
 #pragma once
 
-#include "game/game_host.h"
+#include "tests/common/quiet_host.h"
 
 #include <QImage>
 #include <QRect>
 #include <functional>
-
-// A host that ignores everything: the picture tests set the turn state by hand.
-class CQuietHost : public CGameHost
-{
-public:
-    void StartTimer(int, int) override { }
-    void StopTimer(int) override { }
-    void PlayNote(int) override { }
-    std::int64_t CurrentTime() override { return 0; }
-    void DrawScene() override { }
-};
 
 // Reading a composed picture in picture pixels, whatever its device pixel ratio.
 namespace Probe {
