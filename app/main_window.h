@@ -31,7 +31,7 @@ public:
         ID_SETTINGS = 40012,
     };
     static constexpr int c_nToolBarHeight = 32; // pixels
-    static constexpr int c_nViewWidth = 390; // the part of the picture the window shows
+    static constexpr int c_nViewWidth = 390; // the width of the picture the window shows
     static constexpr int c_nViewHeight = 226;
 
     explicit CMainWindow(QWidget* pParent = nullptr);
