@@ -8,16 +8,25 @@ void CCellFont::Create(const QString& strFace, int nCellHeight, QFont::Weight we
     m_font = QFont(strFace);
     m_font.setWeight(weight);
     m_font.setStyleStrategy(QFont::PreferAntialias);
-    int size = std::max(1, nCellHeight);
-    for (; size > 1; --size) {
-        m_font.setPixelSize(size);
-        if (QFontMetrics(m_font).height() <= nCellHeight)
-            break;
-    }
+    // The largest pixel size whose cell fits. Heights grow with the size, so start from the
+    // size that one probe predicts and step from there: each probe loads a font engine.
+    const int wanted = std::max(1, nCellHeight);
+    const int probe = CellHeightAt(wanted);
+    int size = probe > 0 ? std::max(1, wanted * wanted / probe) : wanted;
+    while (size > 1 && CellHeightAt(size) > wanted)
+        --size;
+    while (size < wanted && CellHeightAt(size + 1) <= wanted)
+        ++size;
     m_font.setPixelSize(size);
     const QFontMetrics metrics(m_font);
     m_nAscent = metrics.ascent();
     m_nCellHeight = metrics.height();
+}
+
+int CCellFont::CellHeightAt(int nPixelSize)
+{
+    m_font.setPixelSize(nPixelSize);
+    return QFontMetrics(m_font).height();
 }
 
 int CCellFont::TextWidth(const QString& str) const

@@ -25,6 +25,8 @@ public:
     void DrawCentred(QPainter& dc, int x, int y, const QString& str) const;
 
 private:
+    // The cell height (ascent + descent) of the face at nPixelSize; leaves that size set.
+    int CellHeightAt(int nPixelSize);
     QFont m_font;
     int m_nAscent = 0;
     int m_nCellHeight = 0;
