@@ -149,7 +149,8 @@ TEST_F(SceneTest, HeldKeyIsRedAndShiftedWithItsLabelUntilReleased)
 {
     m_game.m_bShowLevel = false;
     const QImage up = Sprite(122), down = Sprite(123);
-    const QRect belowLabel(0, 22, 47, 49); // the strip of a key that no label and no neighbour covers
+    const QRect belowLabel(
+        0, 22, 47, 49); // the strip of a key that no label and no neighbour covers
     auto isWhite = [](QRgb c) { return qRed(c) > 235 && qGreen(c) > 235 && qBlue(c) > 235; };
     const QRect rcLabelArea(100, 146, 30, 24);
 
