@@ -143,6 +143,9 @@ class Session:
         self.window = _wait_for(self._find_window, 20, 0.02)
         if not self.window:
             raise RuntimeError("the game window did not appear: " + self.app_log())
+        # The game's clock starts when its window is built, just before it maps: measure the
+        # timeline from here, so that a slow start does not shift it against the test's.
+        self.started_at = time.monotonic()
         geometry = self.geometry()
         self.menu_height = geometry[3] - TOOLBAR_HEIGHT - 226
 
