@@ -3,6 +3,7 @@
 #include "dialogs/credits.h"
 #include "game/settings.h"
 #include "game/timers.h"
+#include "game_fixtures.h"
 #include "modal_driver.h"
 
 #include <QElapsedTimer>
@@ -13,29 +14,17 @@
 
 namespace {
 
-class AboutDialogTest : public ::testing::Test
+class AboutDialogTest : public CFreshGlobalsTest
 {
-protected:
-    void SetUp() override { ResetGameGlobals(); }
-    void TearDown() override { ResetGameGlobals(); }
 };
 
-class AboutOverGameTest : public AboutDialogTest
+class AboutOverGameTest : public CGameWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        AboutDialogTest::SetUp();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
-    }
     bool OpenAbout(const std::function<void(CAboutDlg&)>& fnBody)
     {
         return DriveModal<CAboutDlg>([this] { m_pWindow->OnAbout(); }, fnBody);
     }
-
-    std::unique_ptr<CMainWindow> m_pWindow;
 };
 
 } // namespace

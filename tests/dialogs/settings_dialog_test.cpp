@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "dialogs/settings_dialog.h"
 #include "game/settings.h"
+#include "game_fixtures.h"
 #include "modal_driver.h"
 
 #include <QPushButton>
@@ -47,30 +48,17 @@ void TypeInto(QSpinBox* pBox, const QString& strKeys)
     QTest::keyClicks(pBox, strKeys);
 }
 
-class SettingsDialogTest : public ::testing::Test
+class SettingsDialogTest : public CFreshGlobalsTest
 {
-protected:
-    void SetUp() override { ResetGameGlobals(); }
-    void TearDown() override { ResetGameGlobals(); }
 };
 
-// A main window for the tests that need the dialog's owner and the running game.
-class SettingsOverGameTest : public SettingsDialogTest
+class SettingsOverGameTest : public CGameWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        SettingsDialogTest::SetUp();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
-    }
     bool OpenSettings(const std::function<void(CSettingsDlg&)>& fnBody)
     {
         return DriveModal<CSettingsDlg>([this] { m_pWindow->OnSettings(); }, fnBody);
     }
-
-    std::unique_ptr<CMainWindow> m_pWindow;
 };
 
 } // namespace

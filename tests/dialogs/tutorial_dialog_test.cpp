@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "dialogs/tutorial_dialog.h"
 #include "game/settings.h"
+#include "game_fixtures.h"
 #include "modal_driver.h"
 
 #include <QPlainTextEdit>
@@ -11,11 +12,8 @@
 
 namespace {
 
-class TutorialDialogTest : public ::testing::Test
+class TutorialDialogTest : public CFreshGlobalsTest
 {
-protected:
-    void SetUp() override { ResetGameGlobals(); }
-    void TearDown() override { ResetGameGlobals(); }
 };
 
 } // namespace
