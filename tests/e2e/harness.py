@@ -36,13 +36,24 @@ class Generator:
         return [self.below(8) for _ in range(12)]
 
 
-def _free_display():
-    for number in range(90, 200):
-        if not os.path.exists("/tmp/.X%d-lock" % number) and not os.path.exists(
-            "/tmp/.X11-unix/X%d" % number
-        ):
-            return number
-    raise RuntimeError("no free X display number")
+def _read_display_number(fd, timeout):
+    """The display number Xvfb writes to fd (-displayfd), or None after `timeout` seconds."""
+    import select
+
+    text = b""
+    end = time.monotonic() + timeout
+    try:
+        while not text.endswith(b"\n"):
+            left = end - time.monotonic()
+            if left <= 0 or not select.select([fd], [], [], left)[0]:
+                return None
+            chunk = os.read(fd, 16)
+            if not chunk:
+                return None
+            text += chunk
+    finally:
+        os.close(fd)
+    return int(text.strip())
 
 
 def _wait_for(predicate, timeout, step=0.05):
@@ -105,17 +116,27 @@ class Session:
 
     # -- life cycle --------------------------------------------------------------------------
     def __enter__(self):
-        self.display = ":%d" % _free_display()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", self.display, "-screen", "0", "%dx%dx24" % SCREEN, "-nolisten", "tcp"],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
-        sock = "/tmp/.X11-unix/X" + self.display[1:]
-        if not _wait_for(lambda: os.path.exists(sock), 10):
+        # Xvfb picks a free display itself and writes its number once it accepts connections.
+        read_fd, write_fd = os.pipe()
+        try:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
+                 "-nolisten", "tcp"],
+                stdout=subprocess.DEVNULL,
+                stderr=subprocess.DEVNULL,
+                pass_fds=(write_fd,),
+            )
+        finally:
+            os.close(write_fd)
+        try:
+            number = _read_display_number(read_fd, 15)
+            if number is None:
+                raise RuntimeError("Xvfb did not start")
+            self.display = ":%d" % number
+            self.start_app()
+        except BaseException:
             self.__exit__(None, None, None)
-            raise RuntimeError("Xvfb did not start")
-        self.start_app()
+            raise
         return self
 
     def start_app(self):
