@@ -1,35 +1,39 @@
-# Thin wrapper over CMake. `make run` and `make test` first install what is missing.
+# Thin wrapper over CMake. `make build` needs no root: it only configures and builds. `make run`,
+# `make test`, `make bench` and `make package` first install what is missing (scripts/install-deps).
+# WERROR=ON turns compiler warnings into errors (CI sets it).
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 BENCH_BUILD ?= build-bench
+FUZZ_BUILD ?= build-fuzz
+WERROR     ?= OFF
 JOBS       ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_GEN  := -G Ninja
 CTEST_ARGS ?= --output-on-failure --timeout 600
 TEST_ENV   := XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/xdg-runtime
 
-.PHONY: all deps configure build run test test-unit test-asan test-fuzz bench package format clean
+.PHONY: all deps configure build run test test-unit test-asan test-fuzz bench package format format-check clean
 
 all: build
 
 deps:
 	@scripts/install-deps
 
-configure: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+configure:
+	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANTABELL_WERROR=$(WERROR) >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: deps build
 	@mkdir -p -m 700 $(BUILD)/xdg-runtime
 	@$(if $(XDG_RUNTIME_DIR),,$(TEST_ENV)) $(BUILD)/cantabell
 
-test-unit: build
+test-unit: deps build
 	@mkdir -p -m 700 $(BUILD)/xdg-runtime
 	cd $(BUILD) && $(TEST_ENV) ctest $(CTEST_ARGS) -j $(JOBS)
 
 test-asan: deps
-	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCANTABELL_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(ASAN_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DCANTABELL_SANITIZE=ON -DCANTABELL_WERROR=$(WERROR) >/dev/null
 	@cmake --build $(ASAN_BUILD) -j $(JOBS)
 	@mkdir -p -m 700 $(ASAN_BUILD)/xdg-runtime
 	cd $(ASAN_BUILD) && XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg-runtime \
@@ -39,7 +43,10 @@ test-asan: deps
 # Each libFuzzer target runs for FUZZ_SECONDS on a copy of its committed corpus.
 FUZZ_SECONDS ?= 60
 test-fuzz: deps
-	@tests/fuzz/run $(BUILD)/fuzz $(FUZZ_SECONDS)
+	@cmake -S . -B $(FUZZ_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+		-DCANTABELL_FUZZ=ON -DCANTABELL_TESTS=OFF -DCANTABELL_WERROR=$(WERROR) >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target cantabell_fuzz
+	@tests/fuzz/run $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 test: test-unit test-asan test-fuzz
 
@@ -57,5 +64,9 @@ package: deps
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
+# Fails when a C++ file differs from what `make format` would make of it.
+format-check:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,3 +1,4 @@
+#include "app/build_info.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
 
@@ -15,7 +16,7 @@ public:
 
     bool InitInstance()
     {
-        setDesktopFileName(QStringLiteral("io.github.cantabell.Cantabell"));
+        setDesktopFileName(QString::fromLatin1(c_szAppId));
         QIcon icon;
         icon.addFile(QStringLiteral(":/ICON/102-16.png"), QSize(16, 16));
         icon.addFile(QStringLiteral(":/ICON/102-32.png"), QSize(32, 32));

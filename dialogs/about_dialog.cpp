@@ -1,5 +1,6 @@
 #include "dialogs/about_dialog.h"
 
+#include "app/build_info.h"
 #include "dialogs/credits.h"
 #include "ui_about_dialog.h"
 
@@ -14,7 +15,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     m_pUi->setupUi(this);
     setFixedSize(size());
     m_pUi->staticTitle->setText(
-        QStringLiteral("Cantabell v1.0\n") + QString::fromLatin1(c_szCreditLine));
+        QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion) + QStringLiteral("\n")
+        + QString::fromLatin1(c_szCreditLine));
     m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
 
     // The picture label takes the picture's size; without the picture it stays empty.

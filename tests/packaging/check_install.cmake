@@ -1,7 +1,8 @@
 # Installs the build into a staging DESTDIR and checks the result: every file in place, the
 # icons at their nominal sizes, and one application id shared by the program, the desktop
 # entry, the AppStream metadata and the icon names.
-# Run as: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DSTAGE=... -P check_install.cmake
+# Run as: cmake -DBUILD_DIR=... -DSOURCE_DIR=... -DSTAGE=... -DAPP_ID=... -DVERSION=...
+#     -P check_install.cmake
 
 # Installs under DESTDIR=${STAGE} with the given prefix and returns the staged prefix folder.
 function(stage_install prefix out_root)
@@ -29,12 +30,8 @@ endif()
 
 stage_install(/opt/cantabell-test root)
 
-# The id the program announces to the window system.
-file(READ ${SOURCE_DIR}/app/main.cpp main_source)
-if(NOT main_source MATCHES "setDesktopFileName\\(QStringLiteral\\(\"([^\"]+)\"\\)\\)")
-    message(FATAL_ERROR "app/main.cpp sets no desktop file name")
-endif()
-set(id ${CMAKE_MATCH_1})
+# The id the program announces to the window system, from the build.
+set(id ${APP_ID})
 
 foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
     if(NOT EXISTS ${root}/${path})
@@ -53,7 +50,7 @@ endforeach()
 
 file(READ ${root}/share/metainfo/${id}.metainfo.xml metainfo)
 foreach(tag "<id>${id}</id>" "<launchable type=\"desktop-id\">${id}.desktop</launchable>"
-        "<release version=\"1.0\"" "<content_rating type=\"oars-")
+        "<release version=\"${VERSION}\"" "<content_rating type=\"oars-")
     string(FIND "${metainfo}" "${tag}" at)
     if(at EQUAL -1)
         message(FATAL_ERROR "metainfo lacks ${tag}")

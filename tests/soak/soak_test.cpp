@@ -1,9 +1,9 @@
 // A million random events against the game logic on a virtual clock, with the invariants that
 // keep every array access in bounds checked after each one. Deterministic: the event stream is
 // seeded. The sanitizer build runs it too.
-#include "fake_host.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
+#include "tests/game/fake_host.h"
 
 #include <climits>
 #include <gtest/gtest.h>
