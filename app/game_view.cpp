@@ -1,5 +1,6 @@
 #include "app/game_view.h"
 
+#include "game/key_geometry.h"
 #include "game/melody_game.h"
 #include "render/scene.h"
 

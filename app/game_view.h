@@ -5,15 +5,13 @@
 class CScene;
 class CMelodyGame;
 
-// The picture area below the toolbar. It only copies the finished back buffer and turns mouse
-// buttons into the game's input in client coordinates (view y + 32).
+// The picture area below the toolbar. It only copies the finished back buffer (its first
+// c_nShownRows rows) and turns mouse buttons into the game's input in client coordinates
+// (view y + c_nClientTop, game/key_geometry.h).
 class CGameView : public QWidget
 {
     Q_OBJECT
 public:
-    static constexpr int c_nClientTop = 32; // client y of the view's first row
-    static constexpr int c_nShownRows = 273; // back-buffer rows that are ever copied
-
     CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
 
 protected:

@@ -4,6 +4,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
+#include "game/notes.h"
 #include "game/timers.h"
 
 #include <QAction>
@@ -19,7 +20,6 @@
 namespace {
 
 constexpr int c_nFirstCommand = 40000;
-const char* const c_aszNoteNames[8] = {"E", "F", "G", "A", "B", "C", "D", "E1"};
 
 } // namespace
 
@@ -42,8 +42,8 @@ CMainWindow::CMainWindow(QWidget* pParent)
     // The outer rectangle of 400 x 305 is centred on the primary screen, not clamped.
     if (const QScreen* pScreen = QGuiApplication::primaryScreen()) {
         const QRect screen = pScreen->geometry();
-        move(screen.x() + (screen.width() - m_nWidth) / 2,
-            screen.y() + (screen.height() - m_nHeight) / 2);
+        move(screen.x() + (screen.width() - c_nPictureWidth) / 2,
+            screen.y() + (screen.height() - c_nPictureHeight) / 2);
     }
 
     LoadSounds();
@@ -129,8 +129,8 @@ void CMainWindow::CreateToolBar()
 
 void CMainWindow::LoadSounds()
 {
-    for (int k = 0; k < 8; ++k)
-        m_aSound[k].LoadFromResource(QString::fromLatin1(c_aszNoteNames[k]));
+    for (int k = 0; k < c_nKeyCount; ++k)
+        m_aSound[k].LoadFromResource(QString::fromLatin1(c_aszNoteSound[k]));
 }
 
 bool CMainWindow::OnCommand(int nId)
@@ -182,10 +182,10 @@ void CMainWindow::OnAbout()
 {
     // The game stands still behind the About box: its ticks are dropped until the box closes,
     // however it is closed.
-    m_game.m_bDialogOpen = true;
+    m_game.SetDialogOpen(true);
     CAboutDlg dlg(this);
     dlg.exec();
-    m_game.m_bDialogOpen = false;
+    m_game.SetDialogOpen(false);
 }
 
 void CMainWindow::OnTutorial()

@@ -30,9 +30,15 @@ public:
         ID_GAME_NEW = 40011,
         ID_SETTINGS = 40012,
     };
-    static constexpr int c_nToolBarHeight = 32; // pixels
-    static constexpr int c_nViewWidth = 390; // the width of the picture the window shows
-    static constexpr int c_nViewHeight = 226;
+    // The window's outer rectangle is the picture's size (game/key_geometry.h). Frame, caption
+    // and menu bar take c_nFrameWidth x c_nFrameHeight of it and the toolbar c_nToolBarHeight;
+    // the rest shows the picture, so its right and bottom edges are cut off.
+    static constexpr int c_nToolBarHeight = c_nClientTop;
+    static constexpr int c_nFrameWidth = 10;
+    static constexpr int c_nFrameHeight = 47;
+    static constexpr int c_nViewWidth = c_nPictureWidth - c_nFrameWidth; // 390
+    static constexpr int c_nViewHeight
+        = c_nPictureHeight - c_nFrameHeight - c_nToolBarHeight; // 226
 
     explicit CMainWindow(QWidget* pParent = nullptr);
     ~CMainWindow() override;
@@ -56,11 +62,9 @@ public:
     std::int64_t CurrentTime() override;
     void DrawScene() override;
 
-    int m_nWidth = 400;
-    int m_nHeight = 305;
     CMelodyGame m_game;
     CScene m_scene;
-    std::array<CSound, 8> m_aSound;
+    std::array<CSound, c_nKeyCount> m_aSound;
 
 protected:
     void timerEvent(QTimerEvent* pEvent) override;

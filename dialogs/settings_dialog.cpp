@@ -7,16 +7,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <algorithm>
+#include <climits>
 
 namespace {
 
-// A member as the game may store it: the spin boxes already keep to their range, this keeps the
-// globals in range even if a member was set some other way.
-int Bounded(std::uint32_t uValue, int nMin, int nMax)
+// A member as a box can show it (the box then keeps it to its range).
+int BoxValue(std::uint32_t uValue)
 {
-    return static_cast<int>(std::clamp<std::uint32_t>(
-        uValue, static_cast<std::uint32_t>(nMin), static_cast<std::uint32_t>(nMax)));
+    return uValue > INT_MAX ? INT_MAX : static_cast<int>(uValue);
 }
 
 } // namespace
@@ -31,6 +29,9 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent)
     m_editFixedLength = m_pUi->edit1005;
     for (QSpinBox* pBox : {m_editIncreaseAfter, m_editFixedLength})
         pBox->setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+    m_editIncreaseAfter->setRange(
+        CGameSettings::c_nMinIncreaseAfter, CGameSettings::c_nMaxIncreaseAfter);
+    m_editFixedLength->setRange(CGameSettings::c_nMinFixedLength, CGameSettings::c_nMaxFixedLength);
 
     // clicked, not toggled: only the player's own choice (mouse, arrow keys, Space) counts.
     connect(m_pUi->radio1002, &QRadioButton::clicked, this, &CSettingsDlg::OnIncreaseAfter);
@@ -51,12 +52,11 @@ void CSettingsDlg::showEvent(QShowEvent* pEvent)
 
 void CSettingsDlg::OnInitDialog()
 {
-    (g_bIncrease ? m_pUi->radio1002 : m_pUi->radio1003)->setChecked(true);
-    m_editIncreaseAfter->setRange(c_nMinIncreaseAfter, c_nMaxIncreaseAfter);
-    m_editIncreaseAfter->setValue(g_nIncreaseAfter);
-    m_editFixedLength->setRange(c_nMinFixedLength, c_nMaxFixedLength);
-    m_editFixedLength->setValue(g_nFixedLength);
-    EnableBoxes(g_bIncrease);
+    const bool bIncrease = CGameSettings::Increase();
+    (bIncrease ? m_pUi->radio1002 : m_pUi->radio1003)->setChecked(true);
+    m_editIncreaseAfter->setValue(CGameSettings::IncreaseAfter());
+    m_editFixedLength->setValue(CGameSettings::FixedLength());
+    EnableBoxes(bIncrease);
     m_pUi->button1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -69,9 +69,8 @@ void CSettingsDlg::DoDataExchange(bool bSave)
         m_nFixedLength = static_cast<std::uint32_t>(m_editFixedLength->value());
         m_nIncreaseAfter = static_cast<std::uint32_t>(m_editIncreaseAfter->value());
     } else {
-        m_editFixedLength->setValue(Bounded(m_nFixedLength, c_nMinFixedLength, c_nMaxFixedLength));
-        m_editIncreaseAfter->setValue(
-            Bounded(m_nIncreaseAfter, c_nMinIncreaseAfter, c_nMaxIncreaseAfter));
+        m_editFixedLength->setValue(BoxValue(m_nFixedLength));
+        m_editIncreaseAfter->setValue(BoxValue(m_nIncreaseAfter));
     }
 }
 
@@ -83,22 +82,23 @@ void CSettingsDlg::EnableBoxes(bool bIncrease)
 
 void CSettingsDlg::OnIncreaseAfter()
 {
-    g_bIncrease = true;
+    CGameSettings::SetIncrease(true);
     EnableBoxes(true);
 }
 
 void CSettingsDlg::OnFixedLength()
 {
-    g_bIncrease = false;
+    CGameSettings::SetIncrease(false);
     EnableBoxes(false);
 }
 
 void CSettingsDlg::OnOK()
 {
-    // Both numbers are stored, also the one of the mode not chosen.
+    // Both numbers are stored, also the one of the mode not chosen. The boxes hold numbers in
+    // range, so the settings take them.
     DoDataExchange(true);
-    g_nFixedLength = Bounded(m_nFixedLength, c_nMinFixedLength, c_nMaxFixedLength);
-    g_nIncreaseAfter = Bounded(m_nIncreaseAfter, c_nMinIncreaseAfter, c_nMaxIncreaseAfter);
+    CGameSettings::SetFixedLength(BoxValue(m_nFixedLength));
+    CGameSettings::SetIncreaseAfter(BoxValue(m_nIncreaseAfter));
     DoDataExchange(false);
     accept();
 }

@@ -16,9 +16,9 @@ class CSettingsDlg;
 //
 // Bad entries are refused, not clamped: the boxes turn away every keystroke that cannot lead to
 // a number in range (letters, a minus sign, a digit too many), and a half-typed entry left when
-// "OK" is pressed (empty, blanks, a lone 0) falls back to the last number the box showed. So
-// whatever was typed, g_nIncreaseAfter stays within 1..10, g_nFixedLength within 3..8, and the
-// box ends up showing the number that was stored.
+// "OK" is pressed (empty, blanks, a lone 0) falls back to the last number the box showed. The
+// boxes take their ranges from CGameSettings, which refuses anything else, so the box ends up
+// showing the number that was stored.
 class CSettingsDlg : public QDialog
 {
     Q_OBJECT

@@ -1,28 +1,8 @@
 #include "game/melody_game.h"
 
+#include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
-
-namespace {
-
-constexpr int c_nKeyTop = 177; // client y range of the keys, inclusive
-constexpr int c_nKeyBottom = 248;
-constexpr int c_nKeyLeft = 4; // key k spans x = 4 + 48k .. 50 + 48k
-constexpr int c_nKeyPitch = 48;
-constexpr int c_nKeyWidth = 47;
-
-// The fixed length as the game may use it: the arrays hold 12 notes, and a length outside the
-// settings' range must never reach them, whoever wrote the global.
-int BoundedFixedLength()
-{
-    if (g_nFixedLength < c_nMinFixedLength)
-        return c_nMinFixedLength;
-    if (g_nFixedLength > c_nMaxFixedLength)
-        return c_nMaxFixedLength;
-    return g_nFixedLength;
-}
-
-} // namespace
 
 CMelodyGame::CMelodyGame(CGameHost& host)
     : m_host(host)
@@ -87,7 +67,7 @@ void CMelodyGame::OnTimer(int nId)
     case TIMER_PLAY:
         if (m_bPlayRequest)
             PlayStep(m_nLength);
-        if (!g_bIncrease)
+        if (!CGameSettings::Increase())
             ApplyFixedLength();
         break;
     case TIMER_RESULT:
@@ -107,13 +87,12 @@ void CMelodyGame::OnResultTimer()
     m_bShowResult = false;
     m_nEntered = 0;
     if (m_bCorrect) {
-        // 64-bit so that no value of the setting can overflow the comparison.
-        const long long after = g_nIncreaseAfter;
+        const int after = CGameSettings::IncreaseAfter();
         if (g_nSuccessCount < after - 1)
             ++g_nSuccessCount;
         else
             g_nSuccessCount = 0;
-        if (g_bIncrease) {
+        if (CGameSettings::Increase()) {
             if (m_nLength < c_nMaxLength && g_nSuccessCount > after - 2) {
                 ++m_nLength;
                 StartLevelBanner();
@@ -139,7 +118,7 @@ void CMelodyGame::OnLevelTimer()
 
 void CMelodyGame::ApplyFixedLength()
 {
-    m_nLength = BoundedFixedLength();
+    m_nLength = CGameSettings::FixedLength();
 }
 
 void CMelodyGame::StartLevelBanner()
@@ -149,25 +128,18 @@ void CMelodyGame::StartLevelBanner()
     m_bLevelPending = true;
 }
 
-int CMelodyGame::KeyAt(int x, int y)
-{
-    if (y < c_nKeyTop || y > c_nKeyBottom)
-        return -1;
-    for (int k = 0; k < c_nKeyCount; ++k) {
-        const int left = c_nKeyLeft + c_nKeyPitch * k;
-        if (x >= left && x < left + c_nKeyWidth)
-            return k;
-    }
-    return -1;
-}
-
 void CMelodyGame::OnLButtonDown(int x, int y)
 {
+    // The commands that start an attempt over (New melody, Delete notes, Game > New) only ask
+    // for the click counter to be reset; it happens here, at the next press, wherever that
+    // press lands. Until then the old count stands.
     if (m_bResetClicks) {
         g_nClickCount = 0;
         m_bResetClicks = false;
     }
-    if (y < c_nKeyTop || y > c_nKeyBottom)
+    // A press above or below the key rows leaves the held-key flags as they are, so a key
+    // stays red; only a press in the rows (on a key or in a gap) sets them anew.
+    if (!IsKeyRow(y))
         return;
     const int hit = KeyAt(x, y);
     for (int k = 0; k < c_nKeyCount; ++k)
@@ -176,6 +148,9 @@ void CMelodyGame::OnLButtonDown(int x, int y)
         return;
     m_host.PlayNote(hit);
     ++g_nClickCount;
+    // The click that brings the count to the melody length records its note twice: the first
+    // record fills the last place, the second finds the attempt full and judges it. That is
+    // how the judgement comes on the last click; it is not a duplicate to be removed.
     if (g_nClickCount == m_nLength) {
         g_nClickCount = 0;
         RecordNote(hit);
@@ -198,9 +173,8 @@ void CMelodyGame::OnRButtonDown(int x, int y)
 
 void CMelodyGame::RecordNote(int k)
 {
-    // m_nEntered never passes the longest melody, but stay inside the array whatever happens.
-    if (m_nEntered >= 0 && m_nEntered < c_nNoteCapacity)
-        m_aEntered[m_nEntered] = k;
+    // m_nEntered never passes the longest melody (8), well inside the 12 places.
+    m_aEntered[m_nEntered] = k;
     if (m_nEntered < m_nLength)
         ++m_nEntered;
     else

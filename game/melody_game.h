@@ -1,15 +1,17 @@
 #pragma once
 
 #include "game/game_host.h"
+#include "game/key_geometry.h"
+#include "game/turn_picture.h"
 
-// The turn state of the melody game and the operations on it. Pure logic: it reaches the
-// platform only through its host. Coordinates are client coordinates of the main window (pixels,
-// y = picture y + 32).
-class CMelodyGame
+// The turn state of the melody game and the operations on it: the one owner of that state.
+// Pure logic: it reaches the platform only through its host. Coordinates are client
+// coordinates of the main window (pixels, y = picture y + 32).
+class CMelodyGame final : public CTurnPicture
 {
 public:
     static constexpr int c_nNoteCapacity = 12; // entries of m_aMelody and m_aEntered
-    static constexpr int c_nKeyCount = 8;
+    static constexpr int c_nKeyCount = ::c_nKeyCount;
     static constexpr int c_nMaxLength = 8; // the longest melody of the increasing mode
     static constexpr int c_nStartLength = 3;
 
@@ -22,6 +24,8 @@ public:
     void NewMelody();
     void PlayStep(int n);
     void OnTimer(int nId);
+    // Mouse input in client coordinates; also what any other way of pressing a key goes
+    // through (press at the key's centre, then release).
     void OnLButtonDown(int x, int y);
     void OnLButtonUp();
     void OnRButtonDown(int x, int y);
@@ -32,11 +36,39 @@ public:
     void OnNewMelody();
     void OnDeleteNotes();
     void OnGameNew();
+    // While a dialog that stops the game is open (the About box) every timer tick is dropped.
+    void SetDialogOpen(bool bOpen) { m_bDialogOpen = bOpen; }
 
     // The key (0..7) under a client point, or -1 for gaps and everything off the keys.
-    static int KeyAt(int x, int y);
+    static int KeyAt(int x, int y) { return ::KeyAt(x, y); }
 
-    // Turn state, read by the picture.
+    // CTurnPicture
+    int Melody(int i) const override { return m_aMelody[i]; }
+    int Entered(int i) const override { return m_aEntered[i]; }
+    int Length() const override { return m_nLength; }
+    int EnteredCount() const override { return m_nEntered; }
+    int Feedback() const override { return m_nFeedback; }
+    bool IsKeyDown(int k) const override { return m_abKeyDown[k]; }
+    bool IsShowingResult() const override { return m_bShowResult; }
+    bool IsCorrect() const override { return m_bCorrect; }
+    bool IsShowingLevel() const override { return m_bShowLevel; }
+
+    // The melody is to be played (again) from its first note at the next play ticks.
+    bool IsPlayRequested() const { return m_bPlayRequest; }
+    // A level banner is up and the next melody waits for it to end.
+    bool IsLevelPending() const { return m_bLevelPending; }
+    // The click counter is to start again from 0 at the next left press.
+    bool IsClickResetPending() const { return m_bResetClicks; }
+    bool IsDialogOpen() const { return m_bDialogOpen; }
+
+private:
+    void OnResultTimer();
+    void OnLevelTimer();
+    void ApplyFixedLength();
+    void StartLevelBanner();
+
+    CGameHost& m_host;
+
     int m_aMelody[c_nNoteCapacity] = {};
     int m_aEntered[c_nNoteCapacity] = {};
     int m_nLength = c_nStartLength;
@@ -49,14 +81,5 @@ public:
     bool m_bShowLevel = true;
     bool m_bLevelPending = false;
     bool m_bResetClicks = false;
-    // Set while the About box is open: every timer tick is dropped.
     bool m_bDialogOpen = false;
-
-private:
-    void OnResultTimer();
-    void OnLevelTimer();
-    void ApplyFixedLength();
-    void StartLevelBanner();
-
-    CGameHost& m_host;
 };

@@ -1,8 +1,25 @@
 #include "game/settings.h"
 
+#include "game/game_globals.h"
+
+#include <tuple>
+
+namespace {
+
 bool g_bIncrease = true;
 int g_nIncreaseAfter = 3;
 int g_nFixedLength = 4;
+
+// Every global of the game, in one place: their start values are read from here once, before
+// anything can change them, and ResetGameGlobals() writes those back.
+auto Globals()
+{
+    return std::tie(g_bIncrease, g_nIncreaseAfter, g_nFixedLength, g_nSuccessCount, g_bPlaying,
+        g_nPlayIndex, g_nClickCount, g_bSeedPending, g_uRandomState);
+}
+
+} // namespace
+
 int g_nSuccessCount = -1;
 bool g_bPlaying = true;
 int g_nPlayIndex = 0;
@@ -10,15 +27,52 @@ int g_nClickCount = 0;
 bool g_bSeedPending = true;
 std::uint32_t g_uRandomState = 1;
 
+namespace {
+
+// Constant-initialised above, so this copy sees the start values whatever the order of
+// dynamic initialisation.
+const auto c_startValues
+    = std::apply([](auto&... values) { return std::make_tuple(values...); }, Globals());
+
+} // namespace
+
+bool CGameSettings::Increase()
+{
+    return g_bIncrease;
+}
+
+void CGameSettings::SetIncrease(bool bIncrease)
+{
+    g_bIncrease = bIncrease;
+}
+
+int CGameSettings::IncreaseAfter()
+{
+    return g_nIncreaseAfter;
+}
+
+bool CGameSettings::SetIncreaseAfter(int nValue)
+{
+    if (nValue < c_nMinIncreaseAfter || nValue > c_nMaxIncreaseAfter)
+        return false;
+    g_nIncreaseAfter = nValue;
+    return true;
+}
+
+int CGameSettings::FixedLength()
+{
+    return g_nFixedLength;
+}
+
+bool CGameSettings::SetFixedLength(int nValue)
+{
+    if (nValue < c_nMinFixedLength || nValue > c_nMaxFixedLength)
+        return false;
+    g_nFixedLength = nValue;
+    return true;
+}
+
 void ResetGameGlobals()
 {
-    g_bIncrease = true;
-    g_nIncreaseAfter = 3;
-    g_nFixedLength = 4;
-    g_nSuccessCount = -1;
-    g_bPlaying = true;
-    g_nPlayIndex = 0;
-    g_nClickCount = 0;
-    g_bSeedPending = true;
-    g_uRandomState = 1;
+    Globals() = c_startValues;
 }

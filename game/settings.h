@@ -1,23 +1,29 @@
 #pragma once
 
-#include <cstdint>
+// The player's settings, process-wide. Nothing is saved: every run starts from the defaults.
+// This is the one gate for them: a number outside its range is refused here, and whoever
+// reads them (the game, the Settings box) can rely on the range.
+class CGameSettings
+{
+public:
+    static constexpr int c_nMinIncreaseAfter = 1;
+    static constexpr int c_nMaxIncreaseAfter = 10;
+    static constexpr int c_nMinFixedLength = 3;
+    static constexpr int c_nMaxFixedLength = 8;
 
-// Process-wide game settings and counters. Nothing is saved: every run starts from these values.
-extern bool g_bIncrease; // true: the melody grows; false: fixed length
-extern int g_nIncreaseAfter; // successes needed for each one-note increase
-extern int g_nFixedLength; // melody length in fixed mode
-extern int g_nSuccessCount; // success counter for level progression
-extern bool g_bPlaying; // a playback pass is in progress
-extern int g_nPlayIndex; // melody position of the next note to play
-extern int g_nClickCount; // key clicks counted towards the current attempt
-extern bool g_bSeedPending; // the random generator has not been seeded yet
-extern std::uint32_t g_uRandomState; // state of the melody generator
+    // True: the melody grows; false: it keeps the fixed length.
+    static bool Increase();
+    static void SetIncrease(bool bIncrease);
+    // Successes needed for each one-note increase (1..10).
+    static int IncreaseAfter();
+    // Stores nValue if it lies in 1..10; otherwise false and the setting stays as it was.
+    static bool SetIncreaseAfter(int nValue);
+    // Melody length in fixed mode (3..8).
+    static int FixedLength();
+    // Stores nValue if it lies in 3..8; otherwise false and the setting stays as it was.
+    static bool SetFixedLength(int nValue);
+};
 
-// Accepted ranges of the two numeric settings.
-constexpr int c_nMinIncreaseAfter = 1;
-constexpr int c_nMaxIncreaseAfter = 10;
-constexpr int c_nMinFixedLength = 3;
-constexpr int c_nMaxFixedLength = 8;
-
-// Puts every global above back to its start value (a fresh run; used by tests).
+// Puts the settings and the game's counters (game/game_globals.h) back to their start values,
+// as in a fresh run.
 void ResetGameGlobals();

@@ -1,6 +1,7 @@
 #include "render/scene.h"
 
-#include "game/melody_game.h"
+#include "game/notes.h"
+#include "game/turn_picture.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -44,7 +45,7 @@ int InitialRatio()
 
 } // namespace
 
-CScene::CScene(const CMelodyGame& game)
+CScene::CScene(const CTurnPicture& game)
     : m_game(game)
     , m_nRatio(std::max(1, InitialRatio()))
     , m_crTransparent(qRgb(255, 255, 255))
@@ -68,9 +69,8 @@ CScene::CScene(const CMelodyGame& game)
     m_bmpSad.LoadBitmap(QStringLiteral(":/BITMAP/125"));
     m_imgTexture.load(QStringLiteral(":/BITMAP/121"));
 
-    const char* const aszLabel[8] = {"E", "F", "G", "A", "B", "C", "D", "E'"};
-    for (int k = 0; k < 8; ++k)
-        m_astrKeyLabel[k] = QString::fromLatin1(aszLabel[k]);
+    for (int k = 0; k < c_nKeyCount; ++k)
+        m_astrKeyLabel[k] = QString::fromLatin1(c_aszNoteLabel[k]);
     // By feedback kind (0..2), then wrong / right.
     const char* const aszJudgement[3][2] = {
         {"Try again!", "That's it!"},
@@ -94,7 +94,8 @@ void CScene::SetDevicePixelRatio(qreal ratio)
 
 void CScene::CreateBuffers()
 {
-    m_imgBack = QImage(m_nWidth * m_nRatio, m_nHeight * m_nRatio, QImage::Format_RGB32);
+    m_imgBack
+        = QImage(c_nPictureWidth * m_nRatio, c_nPictureHeight * m_nRatio, QImage::Format_RGB32);
     m_imgBack.setDevicePixelRatio(m_nRatio);
     m_imgStatic = QImage(m_imgBack.size(), QImage::Format_RGB32);
     m_imgStatic.setDevicePixelRatio(m_nRatio);
@@ -106,22 +107,22 @@ void CScene::CreateBuffers()
 void CScene::DrawBackground(QPainter& dc) const
 {
     if (m_imgTexture.isNull()) {
-        dc.fillRect(QRect(0, 0, m_nWidth, m_nHeight), QColor::fromRgb(c_crNoTexture));
+        dc.fillRect(QRect(0, 0, c_nPictureWidth, c_nPictureHeight), QColor::fromRgb(c_crNoTexture));
     } else {
         // The tile enlarged without smoothing, one device pixel block per texture pixel.
         QImage tile
             = m_imgTexture.copy(0, 0, c_nTile, c_nTile).convertToFormat(QImage::Format_RGB32);
         tile = tile.scaled(tile.size() * m_nRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         tile.setDevicePixelRatio(m_nRatio);
-        for (int x = 0; x < m_nWidth; x += c_nTile)
-            for (int y = 0; y < m_nHeight; y += c_nTile)
+        for (int x = 0; x < c_nPictureWidth; x += c_nTile)
+            for (int y = 0; y < c_nPictureHeight; y += c_nTile)
                 dc.drawImage(QPoint(x, y), tile);
     }
     // The picture's top row, a 1-pixel black line.
-    dc.fillRect(QRect(0, 0, m_nWidth, 1), Qt::black);
-    FramedRect(dc, m_penBlack, Qt::white, 5, 10, m_nWidth - 13, 138);
+    dc.fillRect(QRect(0, 0, c_nPictureWidth, 1), Qt::black);
+    FramedRect(dc, m_penBlack, Qt::white, 5, 10, c_nPictureWidth - 13, 138);
     for (int j = 0; j < 5; ++j)
-        HorizontalLine(dc, m_penRed, 10, m_nWidth - 19, 42 + 16 * j);
+        HorizontalLine(dc, m_penRed, 10, c_nPictureWidth - 19, 42 + 16 * j);
 }
 
 bool CScene::Compose()
@@ -137,11 +138,12 @@ bool CScene::Compose()
     if (!m_dcBack.begin(&m_imgBack))
         return true;
     DrawStaff();
-    if (m_game.m_bShowResult)
+    if (m_game.IsShowingResult())
         DrawJudgement();
     else
         DrawKeyboard();
-    if (m_game.m_bShowLevel)
+    // The banner last, over the keys or the judgement and over the smileys.
+    if (m_game.IsShowingLevel())
         DrawLevelBanner();
     m_dcBack.end();
     return true;
@@ -149,7 +151,7 @@ bool CScene::Compose()
 
 void CScene::UpdateLengthTexts()
 {
-    const int length = m_game.m_nLength;
+    const int length = m_game.Length();
     if (length == m_nTextLength)
         return;
     m_nTextLength = length;
@@ -161,11 +163,9 @@ void CScene::UpdateLengthTexts()
 // The smileys and the length label; the field and its lines come with the static background.
 void CScene::DrawStaff()
 {
-    // At most as many smileys as the note arrays hold, whatever the count says.
-    const int count = std::clamp(m_game.m_nEntered, 0, CMelodyGame::c_nNoteCapacity);
-    for (int i = 0; i < count; ++i) {
-        const int k = m_game.m_aEntered[i];
-        CTransparentBitmap& bmp = k == m_game.m_aMelody[i] ? m_bmpHappy : m_bmpSad;
+    for (int i = 0; i < m_game.EnteredCount(); ++i) {
+        const int k = m_game.Entered(i);
+        CTransparentBitmap& bmp = k == m_game.Melody(i) ? m_bmpHappy : m_bmpSad;
         bmp.DrawTransparent(&m_dcBack, 40 + 40 * i, 94 - 8 * k, m_crTransparent);
     }
     UpdateLengthTexts();
@@ -175,18 +175,16 @@ void CScene::DrawStaff()
 
 void CScene::DrawJudgement()
 {
-    // A feedback kind outside the table falls back to the first row instead of reading past it.
-    const int feedback = m_game.m_nFeedback >= 0 && m_game.m_nFeedback < 3 ? m_game.m_nFeedback : 0;
-    const QString& text = m_astrJudgement[feedback][m_game.m_bCorrect ? 1 : 0];
-    m_judgement.Draw(m_dcBack, m_fontLarge, m_nWidth / 2, 150, text, m_penJudgementShadow,
-        m_game.m_bCorrect ? m_penRight : m_penWrong);
+    const QString& text = m_astrJudgement[m_game.Feedback()][m_game.IsCorrect() ? 1 : 0];
+    m_judgement.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, 150, text, m_penJudgementShadow,
+        m_game.IsCorrect() ? m_penRight : m_penWrong);
 }
 
 void CScene::DrawLevelBanner()
 {
     UpdateLengthTexts();
-    m_banner.Draw(
-        m_dcBack, m_fontLarge, m_nWidth / 2, 45, m_strBanner, m_penBannerShadow, m_penBanner);
+    m_banner.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, 45, m_strBanner, m_penBannerShadow,
+        m_penBanner);
 }
 
 // Keys in order left to right, each followed by its label; a held key and its label sit one
@@ -194,10 +192,12 @@ void CScene::DrawLevelBanner()
 void CScene::DrawKeyboard()
 {
     m_dcBack.setPen(m_penKeyLabel);
-    for (int k = 0; k < CMelodyGame::c_nKeyCount; ++k) {
-        const int shift = m_game.m_abKeyDown[k] ? 1 : 0;
+    for (int k = 0; k < c_nKeyCount; ++k) {
+        const int shift = m_game.IsKeyDown(k) ? 1 : 0;
+        const int x = KeyPictureLeft(k) + shift;
+        const int y = c_nKeyPictureTop + shift;
         CTransparentBitmap& bmp = shift ? m_bmpKeyDown : m_bmpKeyUp;
-        bmp.DrawTransparent(&m_dcBack, 3 + 48 * k + shift, 145 + shift, m_crTransparent);
-        m_fontKeys.DrawText(m_dcBack, 10 + 48 * k + shift, 150 + shift, m_astrKeyLabel[k]);
+        bmp.DrawTransparent(&m_dcBack, x, y, m_crTransparent);
+        m_fontKeys.DrawText(m_dcBack, x + 7, y + 5, m_astrKeyLabel[k]);
     }
 }

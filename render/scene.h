@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/key_geometry.h"
 #include "render/cell_font.h"
 #include "render/scene_key.h"
 #include "render/shadowed_text.h"
@@ -10,16 +11,16 @@
 #include <QPen>
 #include <QString>
 
-class CMelodyGame;
+class CTurnPicture;
 
 // The picture of the main window, composed from the turn state into a back buffer of
-// m_nWidth x m_nHeight pixels (picture coordinates: origin at client (0, 32)). On a screen with
-// n device pixels per pixel the buffer holds n x n device pixels for each picture pixel, so
-// text and lines stay sharp; all coordinates stay in picture pixels.
+// c_nPictureWidth x c_nPictureHeight pixels (picture coordinates: origin at client (0, 32)). On a
+// screen with n device pixels per pixel the buffer holds n x n device pixels for each picture
+// pixel, so text and lines stay sharp; all coordinates stay in picture pixels.
 class CScene
 {
 public:
-    explicit CScene(const CMelodyGame& game);
+    explicit CScene(const CTurnPicture& game);
 
     // Brings the back buffer up to date with the turn state; changes nothing of the game. True
     // when the picture differs from the one the previous call left (only then is it redrawn).
@@ -31,9 +32,6 @@ public:
     void SetDevicePixelRatio(qreal ratio);
     int DevicePixelRatio() const { return m_nRatio; }
 
-    int m_nWidth = 400;
-    int m_nHeight = 305;
-
 private:
     void CreateBuffers();
     void DrawBackground(QPainter& dc) const;
@@ -43,7 +41,7 @@ private:
     void DrawLevelBanner();
     void UpdateLengthTexts();
 
-    const CMelodyGame& m_game;
+    const CTurnPicture& m_game;
     int m_nRatio = 1;
 
     QImage m_imgBack; // the back buffer (m_bmpBack), painted through m_dcBack during Compose
@@ -78,7 +76,7 @@ private:
     CShadowedText m_judgement;
     CShadowedText m_banner;
 
-    QString m_astrKeyLabel[8];
+    QString m_astrKeyLabel[c_nKeyCount];
     QString m_astrJudgement[3][2]; // by feedback kind, then wrong / right
     // The length label and the banner text, rebuilt whenever m_nLength differs from m_nTextLength.
     int m_nTextLength = -1;

@@ -1,23 +1,22 @@
 #include "render/scene_key.h"
 
-#include "game/melody_game.h"
+#include "game/key_geometry.h"
+#include "game/turn_picture.h"
 
-#include <algorithm>
-
-CSceneKey::CSceneKey(const CMelodyGame& game, int nRatio)
-    : m_nEntered(std::clamp(game.m_nEntered, 0, CMelodyGame::c_nNoteCapacity))
-    , m_nLength(game.m_nLength)
-    , m_nFeedback(game.m_nFeedback)
+CSceneKey::CSceneKey(const CTurnPicture& game, int nRatio)
+    : m_nEntered(game.EnteredCount())
+    , m_nLength(game.Length())
+    , m_nFeedback(game.Feedback())
     , m_nRatio(nRatio)
 {
-    for (int k = 0; k < CMelodyGame::c_nKeyCount; ++k)
-        m_uFlags |= game.m_abKeyDown[k] ? 1u << k : 0u;
-    m_uFlags |= game.m_bShowResult ? 1u << 8 : 0u;
-    m_uFlags |= game.m_bCorrect ? 1u << 9 : 0u;
-    m_uFlags |= game.m_bShowLevel ? 1u << 10 : 0u;
+    for (int k = 0; k < c_nKeyCount; ++k)
+        m_uFlags |= game.IsKeyDown(k) ? 1u << k : 0u;
+    m_uFlags |= game.IsShowingResult() ? 1u << 8 : 0u;
+    m_uFlags |= game.IsCorrect() ? 1u << 9 : 0u;
+    m_uFlags |= game.IsShowingLevel() ? 1u << 10 : 0u;
     for (int i = 0; i < m_nEntered; ++i) {
-        const int k = game.m_aEntered[i];
-        m_aSmiley[i] = static_cast<std::int8_t>(k * 2 + (k == game.m_aMelody[i] ? 1 : 0));
+        const int k = game.Entered(i);
+        m_aSmiley[i] = static_cast<std::int8_t>(k * 2 + (k == game.Melody(i) ? 1 : 0));
     }
 }
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-class CMelodyGame;
+class CTurnPicture;
 
 // Everything of the turn state that the picture shows, in one comparable value: two frames
 // with equal keys are the same picture.
@@ -11,7 +11,7 @@ class CSceneKey
 {
 public:
     CSceneKey() = default;
-    CSceneKey(const CMelodyGame& game, int nRatio);
+    CSceneKey(const CTurnPicture& game, int nRatio);
 
     bool operator==(const CSceneKey& other) const;
     bool operator!=(const CSceneKey& other) const { return !(*this == other); }

@@ -29,10 +29,11 @@ public:
     int GetHeight() const { return m_img.height(); }
     bool IsNull() const { return m_img.isNull(); }
 
+private:
+    // Fixed: the cached mask below is built from them.
     QRgb m_crTextColor; // mask value for painted pixels: clears the destination under the AND
     QRgb m_crBkColor; // mask value for transparent pixels: keeps the destination under the AND
 
-private:
     void Prepare(int nRatio, QRgb crTransparent);
     bool BlitDirect(QPainter* pDC, int x, int y);
 

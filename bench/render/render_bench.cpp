@@ -2,10 +2,8 @@
 //   build-bench/bench/render/render_bench --benchmark_repetitions=10
 //   --benchmark_report_aggregates_only=true
 // "allocs" is the number of heap allocations (malloc calls) per frame.
-#include "game/game_host.h"
-#include "game/melody_game.h"
+#include "game/turn_picture.h"
 #include "render/scene.h"
-#include "tests/common/quiet_host.h"
 
 #include <QGuiApplication>
 #include <atomic>
@@ -26,35 +24,44 @@ enum EPicture
 };
 
 // Start: banner over the empty staff. Busy: eight smileys, the banner, a held key.
-// Judgement: eight smileys, the judgement text and the banner.
-void SetUp(CMelodyGame& game, EPicture picture)
+// Judgement: eight smileys, the judgement text and the banner. Key 7 can be toggled so that
+// every measured frame differs from the one before.
+class CBenchPicture final : public CTurnPicture
 {
-    if (picture == PictureStart)
-        return;
-    game.m_nLength = 8;
-    for (int i = 0; i < 8; ++i) {
-        game.m_aMelody[i] = i;
-        game.m_aEntered[i] = i % 2 ? i : 7 - i;
+public:
+    explicit CBenchPicture(EPicture picture)
+        : m_picture(picture)
+    { }
+
+    int Melody(int i) const override { return m_picture == PictureStart ? 0 : i; }
+    int Entered(int i) const override { return i % 2 ? i : 7 - i; }
+    int Length() const override { return m_picture == PictureStart ? 3 : 8; }
+    int EnteredCount() const override { return m_picture == PictureStart ? 0 : 8; }
+    int Feedback() const override { return 0; }
+    bool IsKeyDown(int k) const override
+    {
+        return (k == 3 && m_picture == PictureBusy) || (k == 7 && m_bKey7Down);
     }
-    game.m_nEntered = 8;
-    game.m_bShowLevel = true;
-    game.m_abKeyDown[3] = picture == PictureBusy;
-    game.m_bShowResult = picture == PictureJudgement;
-    game.m_bCorrect = true;
-}
+    bool IsShowingResult() const override { return m_picture == PictureJudgement; }
+    bool IsCorrect() const override { return true; }
+    bool IsShowingLevel() const override { return true; }
+
+    bool m_bKey7Down = false;
+
+private:
+    EPicture m_picture;
+};
 
 void BM_Compose(benchmark::State& state)
 {
-    CQuietHost host;
-    CMelodyGame game(host);
-    SetUp(game, static_cast<EPicture>(state.range(0)));
-    CScene scene(game);
+    CBenchPicture picture(static_cast<EPicture>(state.range(0)));
+    CScene scene(picture);
     scene.SetDevicePixelRatio(static_cast<qreal>(state.range(1)));
     scene.Compose(); // warm the glyph caches and the bitmaps' masks
     const long before = g_nMallocs.load();
     for (auto _ : state) {
         // An unchanged turn state is not drawn again: every measured frame differs by a key.
-        game.m_abKeyDown[7] = !game.m_abKeyDown[7];
+        picture.m_bKey7Down = !picture.m_bKey7Down;
         scene.Compose();
         benchmark::DoNotOptimize(scene.BackBuffer().constBits());
     }

@@ -1,5 +1,6 @@
 #include "app/game_view.h"
 #include "app/main_window.h"
+#include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
 
@@ -28,7 +29,7 @@ protected:
     // Presses the left button at a client point (y counted from below the menu bar).
     void ClickClient(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(m_pWindow->View(), button, {}, QPoint(x, y - CGameView::c_nClientTop));
+        QTest::mouseClick(m_pWindow->View(), button, {}, QPoint(x, y - c_nClientTop));
     }
 
     static QStringList Texts(const QList<QAction*>& actions)
@@ -90,19 +91,25 @@ TEST_F(MainWindowTest, FunctionKeysAreWindowShortcuts)
     m_pWindow->activateWindow();
     CMelodyGame& game = m_pWindow->m_game;
     QTest::keyClick(m_pWindow.get(), Qt::Key_F2);
-    EXPECT_TRUE(game.m_bPlayRequest);
+    EXPECT_TRUE(game.IsPlayRequested());
 
     ClickClient(10, 200);
-    ASSERT_EQ(game.m_nEntered, 1);
+    ASSERT_EQ(game.EnteredCount(), 1);
     QTest::keyClick(m_pWindow.get(), Qt::Key_F4);
-    EXPECT_EQ(game.m_nEntered, 0);
-    EXPECT_TRUE(game.m_bResetClicks);
+    EXPECT_EQ(game.EnteredCount(), 0);
+    EXPECT_TRUE(game.IsClickResetPending());
 
     // F3 draws all twelve entries anew: an unchanged melody would need twelve equal draws.
-    const std::vector<int> before(game.m_aMelody, game.m_aMelody + 12);
+    const auto melody = [&game] {
+        std::vector<int> notes;
+        for (int i = 0; i < CMelodyGame::c_nNoteCapacity; ++i)
+            notes.push_back(game.Melody(i));
+        return notes;
+    };
+    const std::vector<int> before = melody();
     QTest::keyClick(m_pWindow.get(), Qt::Key_F3);
-    EXPECT_NE(std::vector<int>(game.m_aMelody, game.m_aMelody + 12), before);
-    EXPECT_TRUE(game.m_bPlayRequest);
+    EXPECT_NE(melody(), before);
+    EXPECT_TRUE(game.IsPlayRequested());
 }
 
 TEST_F(MainWindowTest, ToolBarHasThreeImageButtonsWithoutTooltips)
@@ -125,16 +132,17 @@ TEST_F(MainWindowTest, ToolBarHasThreeImageButtonsWithoutTooltips)
     // The buttons run Hear again, New melody and Delete notes, in that order.
     CMelodyGame& game = m_pWindow->m_game;
     QTest::mouseClick(pBar->widgetForAction(actions[0]), Qt::LeftButton);
-    EXPECT_TRUE(game.m_bPlayRequest);
+    EXPECT_TRUE(game.IsPlayRequested());
     ClickClient(10, 200);
     QTest::mouseClick(pBar->widgetForAction(actions[2]), Qt::LeftButton);
-    EXPECT_EQ(game.m_nEntered, 0);
-    EXPECT_TRUE(game.m_bResetClicks);
-    game.m_bPlayRequest = false;
+    EXPECT_EQ(game.EnteredCount(), 0);
+    EXPECT_TRUE(game.IsClickResetPending());
+    game.PlayStep(1); // a one-note pass: sounds it and ends the request
+    ASSERT_FALSE(game.IsPlayRequested());
     ClickClient(10, 200);
     QTest::mouseClick(pBar->widgetForAction(actions[1]), Qt::LeftButton);
-    EXPECT_TRUE(game.m_bPlayRequest);
-    EXPECT_EQ(game.m_nEntered, 0);
+    EXPECT_TRUE(game.IsPlayRequested());
+    EXPECT_EQ(game.EnteredCount(), 0);
 }
 
 TEST_F(MainWindowTest, StartsTheRedrawPlayAndLevelTimers)
@@ -143,11 +151,11 @@ TEST_F(MainWindowTest, StartsTheRedrawPlayAndLevelTimers)
     EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_PLAY));
     EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_LEVEL));
     EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_RESULT));
-    EXPECT_TRUE(m_pWindow->m_game.m_bShowLevel);
+    EXPECT_TRUE(m_pWindow->m_game.IsShowingLevel());
     // The banner's timer fires for real and makes the first melody.
-    QTRY_VERIFY_WITH_TIMEOUT(!m_pWindow->m_game.m_bShowLevel, 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pWindow->m_game.IsShowingLevel(), 4000);
     EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_LEVEL));
-    EXPECT_TRUE(m_pWindow->m_game.m_bPlayRequest || g_nPlayIndex > 0);
+    EXPECT_TRUE(m_pWindow->m_game.IsPlayRequested() || g_nPlayIndex > 0);
 }
 
 TEST_F(MainWindowTest, ClicksInGapsAndAboveTheKeysDoNothing)
@@ -157,22 +165,22 @@ TEST_F(MainWindowTest, ClicksInGapsAndAboveTheKeysDoNothing)
     ClickClient(20, 176);
     ClickClient(20, 249);
     ClickClient(51, 200, Qt::RightButton);
-    EXPECT_EQ(game.m_nEntered, 0);
+    EXPECT_EQ(game.EnteredCount(), 0);
     EXPECT_EQ(g_nClickCount, 0);
     ClickClient(20, 177);
-    EXPECT_EQ(game.m_nEntered, 1);
-    EXPECT_EQ(game.m_aEntered[0], 0);
+    EXPECT_EQ(game.EnteredCount(), 1);
+    EXPECT_EQ(game.Entered(0), 0);
     ClickClient(20 + 48 * 7, 248);
-    EXPECT_EQ(game.m_aEntered[1], 7);
+    EXPECT_EQ(game.Entered(1), 7);
 }
 
 TEST_F(MainWindowTest, KeyStaysDownUntilTheButtonIsReleased)
 {
     CMelodyGame& game = m_pWindow->m_game;
     QTest::mousePress(m_pWindow->View(), Qt::LeftButton, {}, QPoint(10 + 48 * 2, 180));
-    EXPECT_TRUE(game.m_abKeyDown[2]);
+    EXPECT_TRUE(game.IsKeyDown(2));
     QTest::mouseRelease(m_pWindow->View(), Qt::LeftButton, {}, QPoint(10 + 48 * 2, 180));
-    EXPECT_FALSE(game.m_abKeyDown[2]);
+    EXPECT_FALSE(game.IsKeyDown(2));
 }
 
 TEST_F(MainWindowTest, DoubleClickEntersTwoNotes)
@@ -186,17 +194,22 @@ TEST_F(MainWindowTest, DoubleClickEntersTwoNotes)
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pView, &dbl);
     QTest::mouseRelease(pView, Qt::LeftButton, {}, at);
-    EXPECT_EQ(m_pWindow->m_game.m_nEntered, 2);
-    EXPECT_EQ(m_pWindow->m_game.m_aEntered[1], 4);
+    EXPECT_EQ(m_pWindow->m_game.EnteredCount(), 2);
+    EXPECT_EQ(m_pWindow->m_game.Entered(1), 4);
 }
 
 TEST_F(MainWindowTest, GameNewAndExitCommands)
 {
     CMelodyGame& game = m_pWindow->m_game;
-    game.m_nLength = 6;
+    // A fixed length of 6 taken at a play tick, then Game > New.
+    CGameSettings::SetIncrease(false);
+    CGameSettings::SetFixedLength(6);
+    game.OnTimer(TIMER_PLAY);
+    ASSERT_EQ(game.Length(), 6);
     m_pWindow->CommandAction(CMainWindow::ID_GAME_NEW)->trigger();
-    EXPECT_EQ(game.m_nLength, 3);
-    EXPECT_TRUE(game.m_bShowLevel);
+    ResetGameGlobals();
+    EXPECT_EQ(game.Length(), 3);
+    EXPECT_TRUE(game.IsShowingLevel());
     EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_LEVEL));
 
     m_pWindow->CommandAction(CMainWindow::ID_EXIT)->trigger();

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/credits.h"
+#include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
 #include "game_fixtures.h"
@@ -68,19 +69,19 @@ TEST_F(AboutOverGameTest, GameStandsStillWhileTheBoxIsOpen)
     ASSERT_EQ(g_nPlayIndex, 1);
 
     const bool bOpened = OpenAbout([this, &game](CAboutDlg& dlg) {
-        EXPECT_TRUE(game.m_bDialogOpen);
+        EXPECT_TRUE(game.IsDialogOpen());
         EXPECT_EQ(dlg.parentWidget(), m_pWindow.get());
         EXPECT_EQ(dlg.focusWidget(), dlg.findChild<QPushButton*>("button1"));
         // Real play ticks (600 ms) come and are dropped, and so is one sent by hand.
         QTest::qWait(800);
         game.OnTimer(TIMER_PLAY);
         EXPECT_EQ(g_nPlayIndex, 1);
-        EXPECT_TRUE(game.m_bPlayRequest);
+        EXPECT_TRUE(game.IsPlayRequested());
         EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_PLAY));
         QTest::mouseClick(dlg.findChild<QPushButton*>("button1"), Qt::LeftButton);
     });
     EXPECT_TRUE(bOpened);
-    EXPECT_FALSE(game.m_bDialogOpen);
+    EXPECT_FALSE(game.IsDialogOpen());
     // The melody goes on from the note where it stopped.
     game.OnTimer(TIMER_PLAY);
     EXPECT_EQ(g_nPlayIndex, 2);
@@ -90,20 +91,20 @@ TEST_F(AboutOverGameTest, DroppedOneShotTickComesBackAFullPeriodLater)
 {
     constexpr int c_nPeriodMs = 300;
     CMelodyGame& game = m_pWindow->m_game;
-    game.m_bShowResult = true;
+    game.Judge(); // the judgement stands until the result tick
     QElapsedTimer clock;
     clock.start();
     m_pWindow->StartTimer(TIMER_RESULT, c_nPeriodMs);
 
     const bool bOpened = OpenAbout([this, &game](CAboutDlg& dlg) {
         QTest::qWait(c_nPeriodMs * 3 / 2); // the first tick falls in here and is dropped
-        EXPECT_TRUE(game.m_bShowResult);
+        EXPECT_TRUE(game.IsShowingResult());
         EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_RESULT));
         QTest::keyClick(&dlg, Qt::Key_Escape);
     });
     EXPECT_TRUE(bOpened);
-    EXPECT_TRUE(game.m_bShowResult);
-    EXPECT_TRUE(QTest::qWaitFor([&game] { return !game.m_bShowResult; }, 3000));
+    EXPECT_TRUE(game.IsShowingResult());
+    EXPECT_TRUE(QTest::qWaitFor([&game] { return !game.IsShowingResult(); }, 3000));
     EXPECT_GE(clock.elapsed(), 2 * c_nPeriodMs - 20);
     EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_RESULT));
 }
@@ -137,6 +138,6 @@ TEST_F(AboutOverGameTest, EveryWayOfClosingClearsTheFlag)
             EXPECT_FALSE(dlg.isVisible()) << "way " << nWay;
         });
         EXPECT_TRUE(bOpened);
-        EXPECT_FALSE(m_pWindow->m_game.m_bDialogOpen) << "way " << nWay;
+        EXPECT_FALSE(m_pWindow->m_game.IsDialogOpen()) << "way " << nWay;
     }
 }

@@ -79,16 +79,16 @@ TEST_F(SettingsOverGameTest, FirstOpeningShowsTheDefaultsCentredWithFocusOnOk)
         const QPoint offset = dlg.frameGeometry().center() - m_pWindow->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 4);
         // The game is not paused behind it.
-        EXPECT_FALSE(m_pWindow->m_game.m_bDialogOpen);
+        EXPECT_FALSE(m_pWindow->m_game.IsDialogOpen());
     });
     EXPECT_TRUE(bOpened);
 }
 
 TEST_F(SettingsDialogTest, OpensInFixedModeWithTheCurrentNumbers)
 {
-    g_bIncrease = false;
-    g_nIncreaseAfter = 7;
-    g_nFixedLength = 6;
+    CGameSettings::SetIncrease(false);
+    CGameSettings::SetIncreaseAfter(7);
+    CGameSettings::SetFixedLength(6);
     CSettingsDlg dlg;
     dlg.show();
     EXPECT_FALSE(Radio(dlg, "radio1002")->isChecked());
@@ -120,8 +120,8 @@ TEST_F(SettingsDialogTest, ArrowsStopAtTheEndsOfTheRanges)
         QTest::keyClick(pFixed, Qt::Key_Down);
     EXPECT_EQ(pFixed->text(), QStringLiteral("3"));
     // Arrows alone store nothing.
-    EXPECT_EQ(g_nIncreaseAfter, 3);
-    EXPECT_EQ(g_nFixedLength, 4);
+    EXPECT_EQ(CGameSettings::IncreaseAfter(), 3);
+    EXPECT_EQ(CGameSettings::FixedLength(), 4);
 }
 
 TEST_F(SettingsDialogTest, RadioClickSwitchesTheModeAtOnceAndEnablesItsBox)
@@ -129,12 +129,12 @@ TEST_F(SettingsDialogTest, RadioClickSwitchesTheModeAtOnceAndEnablesItsBox)
     CSettingsDlg dlg;
     dlg.show();
     QTest::mouseClick(Radio(dlg, "radio1003"), Qt::LeftButton);
-    EXPECT_FALSE(g_bIncrease);
+    EXPECT_FALSE(CGameSettings::Increase());
     EXPECT_TRUE(Box(dlg, "edit1005")->isEnabled());
     EXPECT_FALSE(Box(dlg, "edit1007")->isEnabled());
 
     QTest::mouseClick(Radio(dlg, "radio1002"), Qt::LeftButton);
-    EXPECT_TRUE(g_bIncrease);
+    EXPECT_TRUE(CGameSettings::Increase());
     EXPECT_TRUE(Box(dlg, "edit1007")->isEnabled());
     EXPECT_FALSE(Box(dlg, "edit1005")->isEnabled());
 }
@@ -154,9 +154,9 @@ TEST_F(SettingsOverGameTest, EscapeOrCloseBoxKeepsTheModeButNotTheNumbers)
             EXPECT_FALSE(dlg.isVisible());
         });
         EXPECT_TRUE(bOpened);
-        EXPECT_FALSE(g_bIncrease) << (bEscape ? "Escape" : "close box");
-        EXPECT_EQ(g_nFixedLength, 4);
-        EXPECT_EQ(g_nIncreaseAfter, 3);
+        EXPECT_FALSE(CGameSettings::Increase()) << (bEscape ? "Escape" : "close box");
+        EXPECT_EQ(CGameSettings::FixedLength(), 4);
+        EXPECT_EQ(CGameSettings::IncreaseAfter(), 3);
     }
 }
 
@@ -170,14 +170,14 @@ TEST_F(SettingsOverGameTest, OkStoresBothNumbersWhateverTheMode)
         EXPECT_EQ(dlg.result(), QDialog::Accepted);
     });
     EXPECT_TRUE(bOpened);
-    EXPECT_FALSE(g_bIncrease);
-    EXPECT_EQ(g_nIncreaseAfter, 5);
-    EXPECT_EQ(g_nFixedLength, 7);
+    EXPECT_FALSE(CGameSettings::Increase());
+    EXPECT_EQ(CGameSettings::IncreaseAfter(), 5);
+    EXPECT_EQ(CGameSettings::FixedLength(), 7);
 }
 
 TEST_F(SettingsDialogTest, EnterRightAfterTypingStoresTheTypedNumber)
 {
-    g_bIncrease = false;
+    CGameSettings::SetIncrease(false);
     CSettingsDlg dlg;
     dlg.show();
     QSpinBox* pFixed = Box(dlg, "edit1005");
@@ -185,7 +185,7 @@ TEST_F(SettingsDialogTest, EnterRightAfterTypingStoresTheTypedNumber)
     TypeInto(pFixed, QStringLiteral("6"));
     QTest::keyClick(pFixed, Qt::Key_Return);
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
-    EXPECT_EQ(g_nFixedLength, 6);
+    EXPECT_EQ(CGameSettings::FixedLength(), 6);
 }
 
 // Entries that are no number in range are refused: the box keeps (or falls back to) the last
@@ -221,7 +221,7 @@ TEST_F(SettingsDialogTest, BadEntriesNeverLeaveTheRanges)
     for (const Row& row : aRow) {
         ResetGameGlobals();
         const bool bFixed = QByteArray(row.szBox) == "edit1005";
-        g_bIncrease = !bFixed;
+        CGameSettings::SetIncrease(!bFixed);
         CSettingsDlg dlg;
         dlg.show();
         dlg.activateWindow();
@@ -233,31 +233,31 @@ TEST_F(SettingsDialogTest, BadEntriesNeverLeaveTheRanges)
         TypeInto(pBox, QString::fromLatin1(row.szKeys));
         QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
 
-        const int nStored = bFixed ? g_nFixedLength : g_nIncreaseAfter;
+        const int nStored = bFixed ? CGameSettings::FixedLength() : CGameSettings::IncreaseAfter();
         SCOPED_TRACE(std::string(row.szBox) + " <- \"" + row.szKeys + "\"");
         EXPECT_EQ(nStored, row.nExpected);
         EXPECT_EQ(pBox->text(), QString::number(nStored));
-        EXPECT_TRUE(g_nIncreaseAfter >= 1 && g_nIncreaseAfter <= 10);
-        EXPECT_TRUE(g_nFixedLength >= 3 && g_nFixedLength <= 8);
+        EXPECT_TRUE(CGameSettings::IncreaseAfter() >= 1 && CGameSettings::IncreaseAfter() <= 10);
+        EXPECT_TRUE(CGameSettings::FixedLength() >= 3 && CGameSettings::FixedLength() <= 8);
     }
 }
 
 TEST_F(SettingsOverGameTest, GameFollowsTheFixedLengthWhileTheBoxIsOpen)
 {
-    g_nFixedLength = 6;
+    CGameSettings::SetFixedLength(6);
     const bool bOpened = OpenSettings([this](CSettingsDlg& dlg) {
         CMelodyGame& game = m_pWindow->m_game;
-        ASSERT_EQ(game.m_nLength, 3);
+        ASSERT_EQ(game.Length(), 3);
         QTest::mouseClick(Radio(dlg, "radio1003"), Qt::LeftButton);
         // One play tick (600 ms) later the game behind the box has the stored fixed length ...
-        EXPECT_TRUE(QTest::qWaitFor([&game] { return game.m_nLength == 6; }, 2000));
+        EXPECT_TRUE(QTest::qWaitFor([&game] { return game.Length() == 6; }, 2000));
         // ... and a number merely typed into the box does not count before "OK".
         TypeInto(Box(dlg, "edit1005"), QStringLiteral("8"));
         QTest::qWait(700);
-        EXPECT_EQ(game.m_nLength, 6);
+        EXPECT_EQ(game.Length(), 6);
         QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
     });
     EXPECT_TRUE(bOpened);
     const CMelodyGame& game = m_pWindow->m_game;
-    EXPECT_TRUE(QTest::qWaitFor([&game] { return game.m_nLength == 8; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&game] { return game.Length() == 8; }, 2000));
 }

