@@ -105,6 +105,8 @@ void CMelodyGame::OnResultTimer()
     } else {
         m_bPlayRequest = true;
     }
+    // The feedback kind is drawn after the new melody's twelve notes, from the same generator:
+    // moving this draw before NewMelody() would change every melody that follows a success.
     m_nFeedback = RandomBelow(3);
 }
 

@@ -20,10 +20,8 @@ bool CSound::LoadFromResource(const QString& strName)
         || resource.data() == nullptr)
         return false;
     m_pData = resource.data();
-    m_nDataSize = resource.size();
-    m_wave.Parse(m_pData, static_cast<std::size_t>(m_nDataSize));
+    m_wave.Parse(m_pData, static_cast<std::size_t>(resource.size()));
     m_bLoaded = true;
-    m_nSource = 2;
     return true;
 }
 
@@ -45,8 +43,6 @@ void CSound::Close()
     CWaveOut::Instance().Stop();
     m_wave.Clear();
     m_pData = nullptr;
-    m_nDataSize = 0;
-    m_nSource = 0;
     m_bLoaded = false;
 }
 

@@ -6,13 +6,13 @@
 
 // One playable note sound: a WAVE image from the program's resources, played asynchronously on
 // the process's single sound channel (a new sound cuts off the one still sounding).
-// States: Empty (m_bLoaded false, m_nSource 0, m_pData null) and Loaded from a resource
-// (m_bLoaded true, m_nSource 2, m_pData the resource bytes, never owned).
+// States: Empty (m_bLoaded false, m_pData null) and Loaded from a resource (m_bLoaded true,
+// m_pData the resource bytes, never owned).
 class CSound
 {
 public:
     CSound();
-    virtual ~CSound();
+    ~CSound();
     CSound(const CSound&) = delete;
     CSound& operator=(const CSound&) = delete;
 
@@ -31,9 +31,7 @@ public:
     // Opens the sound channel ahead of the first note (it may take a while on a sound server).
     static void PrepareOutput();
 
-    int m_nSource = 0; // 0 none, 2 a resource (not owned)
     bool m_bLoaded = false;
     const unsigned char* m_pData = nullptr; // the whole WAVE image, read in place
-    qint64 m_nDataSize = 0; // bytes at m_pData
     CWaveImage m_wave; // the samples inside m_pData; empty if the image is not playable
 };

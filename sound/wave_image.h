@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/wave_out.h"
+
 #include <cstddef>
 #include <cstdint>
 
@@ -15,7 +17,7 @@
 class CWaveImage
 {
 public:
-    static constexpr std::uint32_t c_nSampleRate = 22050; // samples per second
+    static constexpr std::uint32_t c_nSampleRate = CWaveOut::c_nSampleRate; // the channel's
 
     // Parses the image of nSize bytes at pImage. On failure the view is left empty.
     bool Parse(const std::uint8_t* pImage, std::size_t nSize);

@@ -120,8 +120,6 @@ TEST(TransparentBitmapTest, LeavesThePainterAsItWas)
     bmp.DrawTransparent(&dc, 2, 2, qRgb(255, 255, 255));
     EXPECT_EQ(dc.compositionMode(), QPainter::CompositionMode_Multiply);
     EXPECT_EQ(dc.pen().color(), QColor(1, 2, 3));
-    EXPECT_EQ(bmp.m_crTextColor, qRgb(0, 0, 0));
-    EXPECT_EQ(bmp.m_crBkColor, qRgb(255, 255, 255));
 }
 
 TEST(TransparentBitmapTest, BitmapThatDidNotLoadDrawsNothing)

@@ -39,7 +39,6 @@ TEST_F(SoundOnDummy, LoadsEveryNoteAndPlaysIt)
         CSound sound;
         ASSERT_TRUE(sound.LoadFromResource(QString::fromLatin1(szName))) << szName;
         EXPECT_TRUE(sound.m_bLoaded);
-        EXPECT_EQ(sound.m_nSource, 2);
         ASSERT_NE(sound.m_pData, nullptr);
         EXPECT_EQ(sound.m_wave.m_pPcm, sound.m_pData + 46); // read in place, not copied
         const std::uint64_t nBefore = CWaveOut::Instance().OnsetCount();
@@ -52,7 +51,6 @@ TEST_F(SoundOnDummy, EmptyObjectsPlayNothing)
 {
     CSound fresh;
     EXPECT_FALSE(fresh.m_bLoaded);
-    EXPECT_EQ(fresh.m_nSource, 0);
     EXPECT_EQ(fresh.m_pData, nullptr);
     EXPECT_FALSE(fresh.Play(false));
     EXPECT_FALSE(fresh.Play(true));
@@ -61,7 +59,6 @@ TEST_F(SoundOnDummy, EmptyObjectsPlayNothing)
     EXPECT_FALSE(missing.LoadFromResource(QStringLiteral("H")));
     EXPECT_FALSE(missing.LoadFromResource(QString()));
     EXPECT_FALSE(missing.m_bLoaded);
-    EXPECT_EQ(missing.m_nSource, 0);
     EXPECT_EQ(missing.m_pData, nullptr);
     EXPECT_FALSE(missing.Play(false));
     // Neither touched the device.
@@ -84,7 +81,6 @@ TEST_F(SoundOnDummy, ReloadAndCloseEmptyTheObject)
     EXPECT_TRUE(sound.Play(false));
     sound.Close();
     EXPECT_FALSE(sound.m_bLoaded);
-    EXPECT_EQ(sound.m_nSource, 0);
     EXPECT_EQ(sound.m_pData, nullptr);
     EXPECT_FALSE(sound.m_wave.IsValid());
     EXPECT_FALSE(sound.Play(false));
