@@ -5,7 +5,8 @@
 
 namespace {
 
-constexpr const char* c_pszPlaceholder = "%1";
+constexpr const char* c_pszQuotedPlaceholder = "\"%1\"";
+constexpr std::string::size_type c_nPlaceholderLength = 2;
 
 // The characters a backslash escapes inside double quotes (strchr alone would match '\0').
 bool IsQuotedEscape(char c)
@@ -144,7 +145,8 @@ std::string JoinOpenCommand(const std::vector<std::string>& aOpenArgs)
         if (at == std::string::npos)
             strOut += QuoteExecArg(strArg);
         else
-            strOut += strArg.substr(0, at) + "\"%1\"" + strArg.substr(at + 2);
+            strOut += strArg.substr(0, at) + c_pszQuotedPlaceholder
+                + strArg.substr(at + c_nPlaceholderLength);
     }
     return strOut;
 }
@@ -167,7 +169,7 @@ std::vector<std::string> BrowserArgs(
 
 std::string::size_type FindPlaceholder(const std::string& strCommand)
 {
-    const std::string::size_type quoted = strCommand.find("\"%1\"");
+    const std::string::size_type quoted = strCommand.find(c_pszQuotedPlaceholder);
     if (quoted != std::string::npos)
         return quoted;
     return strCommand.find(c_pszPlaceholder);

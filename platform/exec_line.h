@@ -27,6 +27,7 @@ std::string QuoteExecArg(const std::string& strArg);
 
 // An open command is an argv in which one argument may hold the placeholder %1 for the
 // address, possibly after glued text (--url=%1). As text, the placeholder is written "%1".
+constexpr const char* c_pszPlaceholder = "%1";
 
 // The open command as text: each argument quoted where needed, the placeholder written "%1"
 // right after its glued text, joined by single spaces.

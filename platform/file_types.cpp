@@ -398,7 +398,7 @@ bool ExpandArg(const std::string& strArg, const CEntryInfo& info, CExpandedArg& 
     }
     out.m_bDropped = bOnlyDropped && !strArg.empty();
     // A literal %1 would be taken for the placeholder by the opener.
-    return out.m_strText.find("%1") == std::string::npos;
+    return out.m_strText.find(c_pszPlaceholder) == std::string::npos;
 }
 
 } // namespace
@@ -415,7 +415,7 @@ bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
     bool bHavePlaceholder = false;
     for (const std::string& strArg : aArgs) {
         if (strArg == "%i") {
-            if (strIcon.find("%1") != std::string::npos)
+            if (strIcon.find(c_pszPlaceholder) != std::string::npos)
                 return false; // would be taken for the placeholder
             if (!strIcon.empty())
                 aOut.insert(aOut.end(), {"--icon", strIcon});
@@ -435,10 +435,10 @@ bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
             || (!arg.m_strText.empty() && QuoteExecArg(arg.m_strText) != arg.m_strText))
             return false;
         bHavePlaceholder = true;
-        aOut.push_back(arg.m_strText + "%1");
+        aOut.push_back(arg.m_strText + c_pszPlaceholder);
     }
     // The address never names the program.
-    if (aOut.empty() || aOut[0].find("%1") != std::string::npos)
+    if (aOut.empty() || aOut[0].find(c_pszPlaceholder) != std::string::npos)
         return false;
     aOpenArgs = std::move(aOut);
     return true;
