@@ -151,7 +151,7 @@ void CHyperLink::OpenTarget()
         if (!target.contains('\0'))
             nResult = OpenLink(target.constData(), c_nShowCommand);
     }
-    if (nResult > 32) {
+    if (IsOpenSuccess(nResult)) {
         m_bFollowed = true;
         Invalidate();
         return;

@@ -62,24 +62,24 @@ const char* FailureText(int nCode)
 
 } // namespace
 
-int OpenLink(const char* pszTarget, int nShowCommand)
+int OpenLink(const char* pszTarget, int /*nShowCommand*/)
 {
     const std::string strTarget = pszTarget != nullptr ? pszTarget : "";
     if (!IsSafeLinkTarget(strTarget))
         return 2;
     CShellOpenOptions options;
     options.m_fnPump = PumpPaintEvents;
-    const int nShellResult = ShellOpen(strTarget, nShowCommand, options);
-    if (static_cast<unsigned>(nShellResult) > 32)
+    const int nShellResult = ShellOpen(strTarget, options);
+    if (IsOpenSuccess(nShellResult))
         return nShellResult;
 
-    std::string strCommand;
-    if (ReadDefaultValue(HKEY_CLASSES_ROOT, ".htm", strCommand) != ERROR_SUCCESS)
+    std::string strFileType;
+    if (ReadDefaultValue(HKEY_CLASSES_ROOT, ".htm", strFileType) != ERROR_SUCCESS)
         return nShellResult;
-    strCommand += "\\shell\\open\\command";
-    if (ReadDefaultValue(HKEY_CLASSES_ROOT, strCommand, strCommand) != ERROR_SUCCESS)
+    std::vector<std::string> aOpenArgs;
+    if (!OpenCommandFor(strFileType, CXdgEnv::FromProcess(), aOpenArgs))
         return nShellResult;
-    return WinExec(BuildBrowserCommand(strCommand, strTarget), nShowCommand);
+    return StartBrowser(aOpenArgs, strTarget);
 }
 
 std::string BuildBrowserCommand(const std::string& strOpenCommand, const std::string& strTarget)

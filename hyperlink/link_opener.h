@@ -12,11 +12,14 @@
 
 // Opens pszTarget. An empty target, one with a control byte or one starting with '-' is
 // refused with 2 and nothing is started. When the opener fails and no browser command can be
-// found, its code is returned; when a browser command is started, WinExec's result.
+// found, its code is returned; when a browser command is started, WinExec's result. The show
+// command is taken for the callers' sake: programs started here have no start state.
 int OpenLink(const char* pszTarget, int nShowCommand);
 
-// The browser command line for a target: the open command cut at its placeholder ("%1" in
-// quotes, else a bare %1; whole when there is none), then one space and the target unquoted.
+// The browser command line for a target as text, from the open command's text form: cut at
+// its placeholder ("%1" in quotes, else a bare %1; whole when there is none), then one space
+// and the target unquoted. OpenLink itself starts BrowserArgs' argv, which keeps a target with
+// spaces or quotes one argument.
 std::string BuildBrowserCommand(const std::string& strOpenCommand, const std::string& strTarget);
 
 // Reads the default value of subKey under root into strOut (strOut may be subKey itself: the

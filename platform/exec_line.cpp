@@ -1,13 +1,12 @@
 #include "platform/exec_line.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 
-bool IsControlByte(unsigned char c)
-{
-    return c < 0x20 || c == 0x7f;
-}
+constexpr const char* c_pszQuotedPlaceholder = "\"%1\"";
+constexpr std::string::size_type c_nPlaceholderLength = 2;
 
 // The characters a backslash escapes inside double quotes (strchr alone would match '\0').
 bool IsQuotedEscape(char c)
@@ -33,6 +32,17 @@ bool NeedsQuotes(const std::string& strArg)
 }
 
 } // namespace
+
+bool IsControlByte(unsigned char c)
+{
+    return c < 0x20 || c == 0x7f;
+}
+
+bool HasControlByte(const std::string& str)
+{
+    return std::any_of(str.begin(), str.end(),
+        [](char c) { return IsControlByte(static_cast<unsigned char>(c)); });
+}
 
 std::string UnescapeDesktopValue(const std::string& strValue)
 {
@@ -125,10 +135,42 @@ std::string QuoteExecArg(const std::string& strArg)
     return strOut;
 }
 
+std::string JoinOpenCommand(const std::vector<std::string>& aOpenArgs)
+{
+    std::string strOut;
+    for (const std::string& strArg : aOpenArgs) {
+        if (!strOut.empty())
+            strOut += ' ';
+        const std::string::size_type at = strArg.find(c_pszPlaceholder);
+        if (at == std::string::npos)
+            strOut += QuoteExecArg(strArg);
+        else
+            strOut += strArg.substr(0, at) + c_pszQuotedPlaceholder
+                + strArg.substr(at + c_nPlaceholderLength);
+    }
+    return strOut;
+}
+
+std::vector<std::string> BrowserArgs(
+    const std::vector<std::string>& aOpenArgs, const std::string& strTarget)
+{
+    std::vector<std::string> aArgs;
+    for (const std::string& strArg : aOpenArgs) {
+        const std::string::size_type at = strArg.find(c_pszPlaceholder);
+        if (at != std::string::npos) {
+            aArgs.push_back(strArg.substr(0, at) + strTarget);
+            return aArgs;
+        }
+        aArgs.push_back(strArg);
+    }
+    aArgs.push_back(strTarget);
+    return aArgs;
+}
+
 std::string::size_type FindPlaceholder(const std::string& strCommand)
 {
-    const std::string::size_type quoted = strCommand.find("\"%1\"");
+    const std::string::size_type quoted = strCommand.find(c_pszQuotedPlaceholder);
     if (quoted != std::string::npos)
         return quoted;
-    return strCommand.find("%1");
+    return strCommand.find(c_pszPlaceholder);
 }

@@ -1,7 +1,6 @@
 #include "platform/file_types.h"
 
 #include "platform/exec_line.h"
-#include "platform/spawn.h"
 
 #include <algorithm>
 #include <cctype>
@@ -193,26 +192,6 @@ bool LoadEntry(const std::string& strId, const CXdgEnv& env, CDesktopEntry& entr
     return true;
 }
 
-// The entry's open command, or false when the entry cannot open anything here.
-bool UsableCommand(const std::string& strId, const CXdgEnv& env, std::string& strCommand)
-{
-    CDesktopEntry entry;
-    if (!LoadEntry(strId, env, entry) || entry.m_strType != "Application" || entry.m_bHidden)
-        return false;
-    if (!entry.m_strTryExec.empty() && !FindProgram(entry.m_strTryExec, env.m_strPath))
-        return false;
-    std::vector<std::string> aArgs;
-    if (!SplitExec(UnescapeDesktopValue(entry.m_strExec), aArgs) || aArgs.empty()
-        || !FindProgram(aArgs[0], env.m_strPath))
-        return false;
-    if (!ExecToOpenCommand(
-            entry.m_strExec, entry.m_strName, entry.m_strIcon, entry.m_strPath, strCommand))
-        return false;
-    if (entry.m_bTerminal)
-        strCommand = "x-terminal-emulator -e " + strCommand;
-    return true;
-}
-
 bool Contains(const std::vector<std::string>& a, const std::string& str)
 {
     return std::find(a.begin(), a.end(), str) != a.end();
@@ -222,9 +201,9 @@ bool Contains(const std::vector<std::string>& a, const std::string& str)
 std::string FirstUsable(
     const std::string& strList, const std::vector<std::string>& aRemoved, const CXdgEnv& env)
 {
-    std::string strCommand;
+    std::vector<std::string> aOpenArgs;
     for (const std::string& strId : SplitList(strList, ';')) {
-        if (!Contains(aRemoved, strId) && UsableCommand(strId, env, strCommand))
+        if (!Contains(aRemoved, strId) && OpenCommandFor(strId, env, aOpenArgs))
             return strId;
     }
     return {};
@@ -320,6 +299,26 @@ std::string DefaultDesktopIdFor(const std::string& strMimeType, const CXdgEnv& e
     return strId;
 }
 
+bool OpenCommandFor(
+    const std::string& strId, const CXdgEnv& env, std::vector<std::string>& aOpenArgs)
+{
+    CDesktopEntry entry;
+    if (!LoadEntry(strId, env, entry) || entry.m_strType != "Application" || entry.m_bHidden)
+        return false;
+    if (!entry.m_strTryExec.empty() && !FindProgram(entry.m_strTryExec, env.m_strPath))
+        return false;
+    std::vector<std::string> aArgs;
+    if (!SplitExec(UnescapeDesktopValue(entry.m_strExec), aArgs) || aArgs.empty()
+        || !FindProgram(aArgs[0], env.m_strPath))
+        return false;
+    if (!ExecToOpenArgs(entry.m_strExec, entry.m_strName, entry.m_strIcon, entry.m_strPath, aArgs))
+        return false;
+    if (entry.m_bTerminal)
+        aArgs.insert(aArgs.begin(), {"x-terminal-emulator", "-e"});
+    aOpenArgs = std::move(aArgs);
+    return true;
+}
+
 long QueryClassesRoot(const std::string& strSubKey, std::string& strValue, const CXdgEnv& env)
 {
     const std::string strKey = Lower(strSubKey);
@@ -335,11 +334,10 @@ long QueryClassesRoot(const std::string& strSubKey, std::string& strValue, const
     const std::string strCommandKey = "\\shell\\open\\command";
     if (EndsWithNoCase(strSubKey, strCommandKey)) {
         const std::string strId = strSubKey.substr(0, strSubKey.size() - strCommandKey.size());
-        std::string strCommand;
-        if (!UsableCommand(strId, env, strCommand))
+        std::vector<std::string> aOpenArgs;
+        if (!OpenCommandFor(strId, env, aOpenArgs))
             return ERROR_FILE_NOT_FOUND;
-        RememberCommandPrefix(strCommand);
-        strValue = strCommand;
+        strValue = JoinOpenCommand(aOpenArgs);
         return ERROR_SUCCESS;
     }
     CDesktopEntry entry;
@@ -400,26 +398,27 @@ bool ExpandArg(const std::string& strArg, const CEntryInfo& info, CExpandedArg& 
     }
     out.m_bDropped = bOnlyDropped && !strArg.empty();
     // A literal %1 would be taken for the placeholder by the opener.
-    return out.m_strText.find("%1") == std::string::npos;
+    return out.m_strText.find(c_pszPlaceholder) == std::string::npos;
 }
 
 } // namespace
 
-bool ExecToOpenCommand(const std::string& strExec, const std::string& strName,
-    const std::string& strIcon, const std::string& strDesktopPath, std::string& strCommand)
+bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
+    const std::string& strIcon, const std::string& strDesktopPath,
+    std::vector<std::string>& aOpenArgs)
 {
     std::vector<std::string> aArgs;
     if (!SplitExec(UnescapeDesktopValue(strExec), aArgs) || aArgs.empty())
         return false;
     const CEntryInfo info {strName, strIcon, strDesktopPath};
-    std::vector<std::string> aParts;
+    std::vector<std::string> aOut;
     bool bHavePlaceholder = false;
     for (const std::string& strArg : aArgs) {
         if (strArg == "%i") {
-            if (!strIcon.empty()) {
-                aParts.push_back("--icon");
-                aParts.push_back(QuoteExecArg(strIcon));
-            }
+            if (strIcon.find(c_pszPlaceholder) != std::string::npos)
+                return false; // would be taken for the placeholder
+            if (!strIcon.empty())
+                aOut.insert(aOut.end(), {"--icon", strIcon});
             continue;
         }
         CExpandedArg arg;
@@ -428,21 +427,19 @@ bool ExecToOpenCommand(const std::string& strExec, const std::string& strName,
         if (arg.m_bDropped)
             continue;
         if (!arg.m_bPlaceholder) {
-            aParts.push_back(QuoteExecArg(arg.m_strText));
+            aOut.push_back(arg.m_strText);
             continue;
         }
-        // At most one placeholder; glued text must read back unquoted.
+        // At most one placeholder; glued text must read back unquoted in the text form.
         if (bHavePlaceholder
             || (!arg.m_strText.empty() && QuoteExecArg(arg.m_strText) != arg.m_strText))
             return false;
         bHavePlaceholder = true;
-        aParts.push_back(arg.m_strText + "\"%1\"");
+        aOut.push_back(arg.m_strText + c_pszPlaceholder);
     }
-    if (aParts.empty() || aParts[0] == "\"%1\"")
+    // The address never names the program.
+    if (aOut.empty() || aOut[0].find(c_pszPlaceholder) != std::string::npos)
         return false;
-    std::string strOut;
-    for (const std::string& strPart : aParts)
-        strOut += (strOut.empty() ? "" : " ") + strPart;
-    strCommand = strOut;
+    aOpenArgs = std::move(aOut);
     return true;
 }

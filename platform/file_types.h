@@ -32,15 +32,23 @@ struct CXdgEnv
 // then defaults.list; then [Added Associations]; then mimeinfo.cache.
 std::string DefaultDesktopIdFor(const std::string& strMimeType, const CXdgEnv& env);
 
-// The open command of a desktop entry's Exec value, or false when the entry cannot be used:
-// the file and URL field codes become the placeholder "%1" (at most one, quoted), %i %c %k %%
-// are expanded, deprecated codes dropped, arguments re-quoted only where needed.
-bool ExecToOpenCommand(const std::string& strExec, const std::string& strName,
-    const std::string& strIcon, const std::string& strDesktopPath, std::string& strCommand);
+// The open command (see BrowserArgs) of a desktop entry's Exec value, or false when the entry
+// cannot be used: the file and URL field codes become the placeholder %1 (at most one, ending
+// its argument, never in the program's name), %i %c %k %% are expanded, deprecated codes
+// dropped. Text glued before the placeholder must need no quoting.
+bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
+    const std::string& strIcon, const std::string& strDesktopPath,
+    std::vector<std::string>& aOpenArgs);
+
+// The open command of the desktop entry strId, when the entry is usable here: an application,
+// not hidden, its TryExec and program found in PATH, its Exec line valid. A terminal entry
+// runs in x-terminal-emulator. False, with aOpenArgs untouched, otherwise.
+bool OpenCommandFor(
+    const std::string& strId, const CXdgEnv& env, std::vector<std::string>& aOpenArgs);
 
 // The default value of a key, as the browser fallback reads it (keys are case-insensitive):
 //   ".htm", ".html"                 -> desktop-file id of the text/html default (else http's)
 //   "<id>"                          -> the entry's Name
-//   "<id>\shell\open\command"       -> its open command (see ExecToOpenCommand)
+//   "<id>\shell\open\command"       -> its open command as text (OpenCommandFor, JoinOpenCommand)
 // Returns ERROR_SUCCESS and sets strValue, or ERROR_FILE_NOT_FOUND and leaves it alone.
 long QueryClassesRoot(const std::string& strSubKey, std::string& strValue, const CXdgEnv& env);

@@ -1,5 +1,6 @@
 #include "platform/shell_open.h"
 
+#include "platform/exec_line.h"
 #include "platform/spawn.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 
 namespace {
 
-constexpr int c_nOpened = 42; // any value above 32 means success
+constexpr int c_nOpened = 42; // any value that IsOpenSuccess accepts
 constexpr auto c_pumpInterval = std::chrono::milliseconds(20);
 
 bool g_bOpenInProgress = false;
@@ -65,10 +66,7 @@ int MapStatus(int nStatus)
 
 bool IsSafeLinkTarget(const std::string& strTarget)
 {
-    if (strTarget.empty() || strTarget[0] == '-')
-        return false;
-    return std::none_of(
-        strTarget.begin(), strTarget.end(), [](unsigned char c) { return c < 0x20 || c == 0x7f; });
+    return !strTarget.empty() && strTarget[0] != '-' && !HasControlByte(strTarget);
 }
 
 bool IsShellOpenInProgress()
@@ -76,7 +74,7 @@ bool IsShellOpenInProgress()
     return g_bOpenInProgress;
 }
 
-int ShellOpen(const std::string& strTarget, int /*nShowCommand*/, const CShellOpenOptions& options)
+int ShellOpen(const std::string& strTarget, const CShellOpenOptions& options)
 {
     if (!IsSafeLinkTarget(strTarget))
         return 2;

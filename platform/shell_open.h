@@ -12,6 +12,13 @@ struct CShellOpenOptions
     std::string m_strXdgOpen = "xdg-open"; // the opener, looked up in PATH
 };
 
+// The result convention of the link opener: above 32 is success, 32 or less (negative values
+// included) a failure code for the error message.
+constexpr bool IsOpenSuccess(int nResult)
+{
+    return nResult > 32;
+}
+
 // True when a link target may be handed to a program: not empty, no control byte (< 0x20 or
 // 0x7f), and not starting with '-' (it would be read as an option).
 bool IsSafeLinkTarget(const std::string& strTarget);
@@ -23,6 +30,5 @@ bool IsShellOpenInProgress();
 // the grace period for its exit code. Returns 42 when it exited 0 or is still running (the
 // browser may stay in the foreground); otherwise 2 (refused target, exit 1 or 2), 31 (no
 // method: exit 3 or 4, other exits, or xdg-open missing), 5 (access denied), 8 (out of
-// memory or processes), 0 (killed by a signal). The show command has no meaning here.
-int ShellOpen(
-    const std::string& strTarget, int nShowCommand, const CShellOpenOptions& options = {});
+// memory or processes), 0 (killed by a signal).
+int ShellOpen(const std::string& strTarget, const CShellOpenOptions& options = {});

@@ -5,7 +5,6 @@
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
-#include <mutex>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -16,61 +15,6 @@
 extern char** environ;
 
 namespace {
-
-// A prefix of an open command: the text before its placeholder (or the whole command).
-struct CCommandPrefix
-{
-    std::string m_strPrefix;
-    bool m_bGlued = false; // the placeholder was part of an argument, e.g. --url="%1"
-};
-
-constexpr std::size_t c_nMaxPrefixes = 32; // a handful of browsers; the oldest is forgotten
-
-std::mutex g_prefixMutex;
-std::vector<CCommandPrefix> g_aPrefixes;
-
-bool FindPrefix(const std::string& strCmdLine, CCommandPrefix& found)
-{
-    std::lock_guard<std::mutex> lock(g_prefixMutex);
-    bool bFound = false;
-    for (const CCommandPrefix& prefix : g_aPrefixes) {
-        const std::string& str = prefix.m_strPrefix;
-        if (str.empty() || strCmdLine.size() <= str.size() + 1
-            || strCmdLine.compare(0, str.size(), str) != 0 || strCmdLine[str.size()] != ' ')
-            continue;
-        if (!bFound || str.size() > found.m_strPrefix.size())
-            found = prefix;
-        bFound = true;
-    }
-    return bFound;
-}
-
-// Splits the command line into argv; returns 0 or the failure code of WinExec.
-int Tokenize(const std::string& strCmdLine, std::vector<std::string>& aArgs)
-{
-    CCommandPrefix prefix;
-    if (!FindPrefix(strCmdLine, prefix))
-        return SplitExec(strCmdLine, aArgs) ? 0 : 11;
-    if (!SplitExec(prefix.m_strPrefix, aArgs))
-        return 11;
-    const std::string strTail = strCmdLine.substr(prefix.m_strPrefix.size() + 1);
-    if (strTail.empty() || strTail[0] == '-' || aArgs.empty())
-        return 2;
-    if (prefix.m_bGlued)
-        aArgs.back() += strTail;
-    else
-        aArgs.push_back(strTail);
-    return 0;
-}
-
-bool HasControlByte(const std::string& str)
-{
-    for (unsigned char c : str) {
-        if (c < 0x20 || c == 0x7f)
-            return true;
-    }
-    return false;
-}
 
 // posix_spawnp answers ENOENT for a missing directory too; WinExec tells the two apart.
 bool DirectoryMissing(const std::string& strProgram)
@@ -170,35 +114,14 @@ std::future<int> ReapInBackground(pid_t pid)
     return future;
 }
 
-void RememberCommandPrefix(const std::string& strCommand)
+int WinExec(const std::vector<std::string>& aArgs)
 {
-    const std::string::size_type cut = FindPlaceholder(strCommand);
-    CCommandPrefix prefix;
-    prefix.m_strPrefix = strCommand.substr(0, cut);
-    prefix.m_bGlued = cut != std::string::npos && !prefix.m_strPrefix.empty()
-        && prefix.m_strPrefix.back() != ' ';
-    std::lock_guard<std::mutex> lock(g_prefixMutex);
-    for (const CCommandPrefix& known : g_aPrefixes) {
-        if (known.m_strPrefix == prefix.m_strPrefix && known.m_bGlued == prefix.m_bGlued)
-            return;
-    }
-    if (g_aPrefixes.size() == c_nMaxPrefixes)
-        g_aPrefixes.erase(g_aPrefixes.begin());
-    g_aPrefixes.push_back(prefix);
-}
-
-int WinExec(const std::string& strCmdLine, int /*nShowCommand: windows have no start state here*/)
-{
-    if (strCmdLine.find_first_not_of(' ') == std::string::npos)
-        return 2;
-    if (HasControlByte(strCmdLine))
-        return 11;
-    std::vector<std::string> aArgs;
-    const int nSplit = Tokenize(strCmdLine, aArgs);
-    if (nSplit != 0)
-        return nSplit;
     if (aArgs.empty() || aArgs[0].empty())
         return 2;
+    for (const std::string& strArg : aArgs) {
+        if (HasControlByte(strArg))
+            return 11;
+    }
     if (DirectoryMissing(aArgs[0]))
         return 3;
     pid_t pid = 0;
@@ -206,4 +129,11 @@ int WinExec(const std::string& strCmdLine, int /*nShowCommand: windows have no s
     if (nError == 0)
         ReapInBackground(pid);
     return MapSpawnError(nError);
+}
+
+int StartBrowser(const std::vector<std::string>& aOpenArgs, const std::string& strTarget)
+{
+    if (strTarget.empty() || strTarget[0] == '-')
+        return 2;
+    return WinExec(BrowserArgs(aOpenArgs, strTarget));
 }

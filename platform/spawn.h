@@ -16,14 +16,11 @@ int SpawnProcess(const std::vector<std::string>& aArgs, pid_t& pid);
 // own). The future gets the wait status, or -1 when the child could not be waited for.
 std::future<int> ReapInBackground(pid_t pid);
 
-// Notes an open command handed out by the file-type view, so that WinExec keeps whatever the
-// opener appends after the placeholder's cut (one space, then the address) as one argument.
-void RememberCommandPrefix(const std::string& strCommand);
+// Starts aArgs as the browser fallback does and never waits for the program. Returns 33 when
+// started; 2 program not found or no program; 3 missing directory; 5 access denied; 11 not
+// executable, too long, or an argument with a control byte; 0 otherwise.
+int WinExec(const std::vector<std::string>& aArgs);
 
-// Starts a command line as the browser fallback does. A line that begins with a remembered
-// prefix followed by one space is split only in that prefix, and the rest (the address) stays
-// one argument, glued to the last one when the placeholder was glued (--url="%1"). Any other
-// line is split with SplitExec. Never waits for the program.
-// Returns 33 when started; 2 program not found, empty line or an address starting with '-';
-// 3 missing directory; 5 access denied; 11 not executable, too long or malformed; 0 otherwise.
-int WinExec(const std::string& strCmdLine, int nShowCommand);
+// Starts an open command (see BrowserArgs) for strTarget, which stays one argument. A target
+// that is empty or starts with '-' is refused with 2 and nothing runs; otherwise as WinExec.
+int StartBrowser(const std::vector<std::string>& aOpenArgs, const std::string& strTarget);

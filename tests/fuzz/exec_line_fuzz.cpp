@@ -1,5 +1,6 @@
-// libFuzzer target: desktop-entry Exec lines. Splitting must never crash, and quoting the
-// arguments it found must read back to the same arguments.
+// libFuzzer target: desktop-entry Exec lines. Splitting must never crash, quoting the
+// arguments it found must read back to the same arguments, and an address put into them as an
+// open command must end up as the end of the last argument, nothing after it.
 #include "platform/exec_line.h"
 
 #include <cstdint>
@@ -23,5 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* pData, std::size_t nSi
     std::vector<std::string> again;
     if (!SplitExec(joined, again) || again != args)
         std::abort();
+    const std::string target = "http://h/a b\"%1\"";
+    const std::vector<std::string> opened = BrowserArgs(args, target);
+    if (opened.size() > args.size() + 1 || opened.back().size() < target.size()
+        || opened.back().compare(opened.back().size() - target.size(), target.size(), target) != 0)
+        std::abort();
+    JoinOpenCommand(args);
     return 0;
 }

@@ -61,3 +61,33 @@ TEST(ExecLine, FindsTheQuotedPlaceholderBeforeTheBareOne)
     EXPECT_EQ(FindPlaceholder("b --x %1"), 6u);
     EXPECT_EQ(FindPlaceholder("b --x"), std::string::npos);
 }
+
+TEST(ExecLine, ControlBytesAreTheC0RangeAndDelete)
+{
+    EXPECT_FALSE(HasControlByte(""));
+    EXPECT_FALSE(HasControlByte(" ~"));
+    // UTF-8 bytes are above 0x7f and must pass however char is signed.
+    EXPECT_FALSE(HasControlByte("\xc3\xa9\xe2\x82\xac\xff"));
+    for (const std::string& str :
+        {std::string("a\x1f"), std::string("\x7f"), std::string("\t"), std::string("a\0b", 3)})
+        EXPECT_TRUE(HasControlByte(str)) << static_cast<int>(str.back());
+}
+
+TEST(ExecLine, TheAddressTakesThePlaceholdersPlaceAsOneArgument)
+{
+    const std::string strTarget = "http://h/a b\"c\" %1 -x";
+    EXPECT_EQ(BrowserArgs({"b", "--new-tab", "%1", "--trailing"}, strTarget),
+        (Args {"b", "--new-tab", strTarget}));
+    EXPECT_EQ(BrowserArgs({"b", "--url=%1"}, strTarget), (Args {"b", "--url=" + strTarget}));
+    EXPECT_EQ(BrowserArgs({"b", "--flag"}, strTarget), (Args {"b", "--flag", strTarget}));
+}
+
+TEST(ExecLine, OpenCommandsAsTextQuoteArgumentsButNotThePlaceholder)
+{
+    EXPECT_EQ(JoinOpenCommand({"b", "--new-tab", "%1"}), "b --new-tab \"%1\"");
+    EXPECT_EQ(JoinOpenCommand({"/opt/a b/run", "--url=%1"}), "\"/opt/a b/run\" --url=\"%1\"");
+    EXPECT_EQ(JoinOpenCommand({"b", "$HOME"}), "b \"\\$HOME\"");
+    // The text form splits back to the same arguments, the placeholder unquoted.
+    const Args aArgs {"/opt/a b/run", "it's", "", "x\\y", "%1"};
+    EXPECT_EQ(Split(JoinOpenCommand(aArgs)), aArgs);
+}

@@ -1,7 +1,10 @@
+#include "platform/exec_line.h"
 #include "platform/file_types.h"
 #include "tests/platform/xdg_world.h"
 
 #include <gtest/gtest.h>
+
+using Args = std::vector<std::string>;
 
 namespace {
 
@@ -24,12 +27,19 @@ protected:
         return DefaultDesktopIdFor("text/html", CXdgEnv::FromProcess());
     }
 
+    Args OpenArgs(const std::string& strExec, const std::string& strIcon = "")
+    {
+        Args aArgs {"<unset>"};
+        if (!ExecToOpenArgs(strExec, "Fake \"Browser\"", strIcon, "/d/x.desktop", aArgs))
+            return {"<invalid>"};
+        return aArgs;
+    }
+
+    // The open command as the key view shows it.
     std::string Command(const std::string& strExec, const std::string& strIcon = "")
     {
-        std::string strCommand = "<unset>";
-        if (!ExecToOpenCommand(strExec, "Fake \"Browser\"", strIcon, "/d/x.desktop", strCommand))
-            return "<invalid>";
-        return strCommand;
+        const Args aArgs = OpenArgs(strExec, strIcon);
+        return aArgs == Args {"<invalid>"} ? "<invalid>" : JoinOpenCommand(aArgs);
     }
 
     CXdgWorld m_world;
@@ -109,6 +119,11 @@ TEST_F(FileTypesTest, TerminalEntriesRunInATerminal)
     EXPECT_EQ(QueryClassesRoot("t.desktop\\shell\\open\\command", strValue, CXdgEnv::FromProcess()),
         ERROR_SUCCESS);
     EXPECT_EQ(strValue, "x-terminal-emulator -e fakebrowser \"%1\"");
+    Args aArgs;
+    ASSERT_TRUE(OpenCommandFor("t.desktop", CXdgEnv::FromProcess(), aArgs));
+    EXPECT_EQ(aArgs, (Args {"x-terminal-emulator", "-e", "fakebrowser", "%1"}));
+    EXPECT_FALSE(OpenCommandFor("missing.desktop", CXdgEnv::FromProcess(), aArgs));
+    EXPECT_EQ(aArgs.size(), 4u);
 }
 
 TEST_F(FileTypesTest, FieldCodesBecomeThePlaceholderOrAreExpanded)
@@ -122,12 +137,19 @@ TEST_F(FileTypesTest, FieldCodesBecomeThePlaceholderOrAreExpanded)
     EXPECT_EQ(Command("fakebrowser %i %u"), "fakebrowser \"%1\"");
     EXPECT_EQ(Command(R"("/opt/a b/run" "--title=\\$HOME" %u)"),
         R"("/opt/a b/run" "--title=\$HOME" "%1")");
+    // As argv: no quoting left, the placeholder where the address goes.
+    EXPECT_EQ(OpenArgs(R"("/opt/a b/run" "--title=\\$HOME" --url=%u)"),
+        (Args {"/opt/a b/run", "--title=$HOME", "--url=%1"}));
+    EXPECT_EQ(OpenArgs("fakebrowser %i %c", "my icon"),
+        (Args {"fakebrowser", "--icon", "my icon", "Fake \"Browser\""}));
 }
 
 TEST_F(FileTypesTest, MalformedExecLinesMakeTheEntryUnusable)
 {
     for (const char* pszExec : {"fakebrowser %u %f", "fakebrowser x%U", "fakebrowser %u.html",
              "fakebrowser %z", "fakebrowser 50%", "fakebrowser %1", "fakebrowser 10%%1",
-             "fakebrowser \"open", "%u", "", "   "})
+             "fakebrowser \"open", "%u", "fakebrowser%u", "", "   "})
         EXPECT_EQ(Command(pszExec), "<invalid>") << pszExec;
+    // An icon holding %1 would be read as a second place for the address.
+    EXPECT_EQ(Command("fakebrowser %i %u", "a%1"), "<invalid>");
 }

@@ -18,7 +18,6 @@ public:
     CXdgWorld(const CXdgWorld&) = delete;
     CXdgWorld& operator=(const CXdgWorld&) = delete;
 
-    const std::string& Root() const { return m_strRoot; }
     std::string Path(const std::string& strRelative) const { return m_strRoot + "/" + strRelative; }
 
     void SetEnv(const std::string& strName, const std::string& strValue);
