@@ -14,9 +14,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
 {
     m_pUi->setupUi(this);
     setFixedSize(size());
-    m_pUi->staticTitle->setText(
-        QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion) + QStringLiteral("\n")
-        + QString::fromLatin1(c_szCreditLine));
+    m_pUi->staticTitle->setText(QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion)
+        + QStringLiteral("\n") + QString::fromLatin1(c_szCreditLine));
     m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
 
     // The picture label takes the picture's size; without the picture it stays empty.

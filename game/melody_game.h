@@ -4,16 +4,15 @@
 #include "game/key_geometry.h"
 #include "game/turn_picture.h"
 
-// The turn state of the melody game and the operations on it: the one owner of that state.
+// The turn state of the melody game and the operations on it: the one owner of that state
+// (the picture's part of it is held by the CTurnPicture base, read-only to everyone else).
 // Pure logic: it reaches the platform only through its host. Coordinates are client
 // coordinates of the main window (pixels, y = picture y + 32).
 class CMelodyGame final : public CTurnPicture
 {
 public:
-    static constexpr int c_nNoteCapacity = 12; // entries of m_aMelody and m_aEntered
     static constexpr int c_nKeyCount = ::c_nKeyCount;
     static constexpr int c_nMaxLength = 8; // the longest melody of the increasing mode
-    static constexpr int c_nStartLength = 3;
 
     explicit CMelodyGame(CGameHost& host);
 
@@ -42,17 +41,6 @@ public:
     // The key (0..7) under a client point, or -1 for gaps and everything off the keys.
     static int KeyAt(int x, int y) { return ::KeyAt(x, y); }
 
-    // CTurnPicture
-    int Melody(int i) const override { return m_aMelody[i]; }
-    int Entered(int i) const override { return m_aEntered[i]; }
-    int Length() const override { return m_nLength; }
-    int EnteredCount() const override { return m_nEntered; }
-    int Feedback() const override { return m_nFeedback; }
-    bool IsKeyDown(int k) const override { return m_abKeyDown[k]; }
-    bool IsShowingResult() const override { return m_bShowResult; }
-    bool IsCorrect() const override { return m_bCorrect; }
-    bool IsShowingLevel() const override { return m_bShowLevel; }
-
     // The melody is to be played (again) from its first note at the next play ticks.
     bool IsPlayRequested() const { return m_bPlayRequest; }
     // A level banner is up and the next melody waits for it to end.
@@ -69,16 +57,8 @@ private:
 
     CGameHost& m_host;
 
-    int m_aMelody[c_nNoteCapacity] = {};
-    int m_aEntered[c_nNoteCapacity] = {};
-    int m_nLength = c_nStartLength;
-    int m_nEntered = 0;
-    int m_nFeedback = 0;
-    bool m_abKeyDown[c_nKeyCount] = {};
+    // The rest of the turn state; what the picture shows is in CTurnPicture.
     bool m_bPlayRequest = false;
-    bool m_bShowResult = false;
-    bool m_bCorrect = false;
-    bool m_bShowLevel = true;
     bool m_bLevelPending = false;
     bool m_bResetClicks = false;
     bool m_bDialogOpen = false;

@@ -34,6 +34,15 @@ namespace {
 const auto c_startValues
     = std::apply([](auto&... values) { return std::make_tuple(values...); }, Globals());
 
+// The one place where a setting's number is checked: out of range leaves it unchanged.
+bool StoreInRange(int& nSetting, int nValue, int nMin, int nMax)
+{
+    if (nValue < nMin || nValue > nMax)
+        return false;
+    nSetting = nValue;
+    return true;
+}
+
 } // namespace
 
 bool CGameSettings::Increase()
@@ -53,10 +62,7 @@ int CGameSettings::IncreaseAfter()
 
 bool CGameSettings::SetIncreaseAfter(int nValue)
 {
-    if (nValue < c_nMinIncreaseAfter || nValue > c_nMaxIncreaseAfter)
-        return false;
-    g_nIncreaseAfter = nValue;
-    return true;
+    return StoreInRange(g_nIncreaseAfter, nValue, c_nMinIncreaseAfter, c_nMaxIncreaseAfter);
 }
 
 int CGameSettings::FixedLength()
@@ -66,10 +72,7 @@ int CGameSettings::FixedLength()
 
 bool CGameSettings::SetFixedLength(int nValue)
 {
-    if (nValue < c_nMinFixedLength || nValue > c_nMaxFixedLength)
-        return false;
-    g_nFixedLength = nValue;
-    return true;
+    return StoreInRange(g_nFixedLength, nValue, c_nMinFixedLength, c_nMaxFixedLength);
 }
 
 void ResetGameGlobals()

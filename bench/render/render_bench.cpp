@@ -30,26 +30,21 @@ class CBenchPicture final : public CTurnPicture
 {
 public:
     explicit CBenchPicture(EPicture picture)
-        : m_picture(picture)
-    { }
-
-    int Melody(int i) const override { return m_picture == PictureStart ? 0 : i; }
-    int Entered(int i) const override { return i % 2 ? i : 7 - i; }
-    int Length() const override { return m_picture == PictureStart ? 3 : 8; }
-    int EnteredCount() const override { return m_picture == PictureStart ? 0 : 8; }
-    int Feedback() const override { return 0; }
-    bool IsKeyDown(int k) const override
     {
-        return (k == 3 && m_picture == PictureBusy) || (k == 7 && m_bKey7Down);
+        if (picture == PictureStart)
+            return;
+        m_nLength = 8;
+        for (int i = 0; i < 8; ++i) {
+            m_aMelody[i] = i;
+            m_aEntered[i] = i % 2 ? i : 7 - i;
+        }
+        m_nEntered = 8;
+        m_abKeyDown[3] = picture == PictureBusy;
+        m_bShowResult = picture == PictureJudgement;
+        m_bCorrect = true;
     }
-    bool IsShowingResult() const override { return m_picture == PictureJudgement; }
-    bool IsCorrect() const override { return true; }
-    bool IsShowingLevel() const override { return true; }
 
-    bool m_bKey7Down = false;
-
-private:
-    EPicture m_picture;
+    void ToggleLastKey() { m_abKeyDown[7] = !m_abKeyDown[7]; }
 };
 
 void BM_Compose(benchmark::State& state)
@@ -61,7 +56,7 @@ void BM_Compose(benchmark::State& state)
     const long before = g_nMallocs.load();
     for (auto _ : state) {
         // An unchanged turn state is not drawn again: every measured frame differs by a key.
-        picture.m_bKey7Down = !picture.m_bKey7Down;
+        picture.ToggleLastKey();
         scene.Compose();
         benchmark::DoNotOptimize(scene.BackBuffer().constBits());
     }

@@ -58,13 +58,11 @@ TEST_F(RandomTest, ScalesByIntegerDivisionAndNeverReachesN)
 
 TEST_F(RandomTest, TopDrawIsHeldBelowN)
 {
-    // State 0x7FFF'FFFF advances to one whose r is 32767: search a seed that yields it.
-    std::uint32_t seed = 0;
-    for (;; ++seed) {
-        const std::uint32_t next = seed * 214013u + 2531011u;
-        if (((next >> 16) & 0x7FFF) == 32767)
-            break;
-    }
+    // Seed 30091 is the first whose first draw is the top value, 32767.
+    constexpr std::uint32_t seed = 30091;
+    m_host.m_nEpochSeconds = seed;
+    ASSERT_EQ(m_game.RandomBelow(32768), 32767);
+    g_bSeedPending = true;
     m_host.m_nEpochSeconds = seed;
     EXPECT_EQ(m_game.RandomBelow(8), 7);
     g_bSeedPending = true;

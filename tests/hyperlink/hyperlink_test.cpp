@@ -80,7 +80,7 @@ protected:
 
 TEST_F(HyperLinkTest, BindingMakesABlueUnderlinedLinkToItsText)
 {
-    EXPECT_EQ(m_link.m_dwLinkStyle, 0x15u);
+    EXPECT_EQ(m_link.m_dwLinkStyle, HLS_UNDERLINE | HLS_AUTOSIZE | HLS_FOCUSONCLICK);
     Show();
     EXPECT_EQ(m_link.m_strTarget, c_strUrl);
     EXPECT_EQ(m_pLabel->toolTip(), c_strUrl);
@@ -121,7 +121,7 @@ TEST_F(HyperLinkTest, ColourFollowsTheFlagsInOrder)
         m_link.m_bHover = c.bHover;
         m_link.m_bActive = c.bActive;
         m_link.m_bFollowed = c.bFollowed;
-        m_link.m_dwLinkStyle = 0x15 | c.dwExtraStyle;
+        m_link.m_dwLinkStyle = HLS_UNDERLINE | HLS_AUTOSIZE | HLS_FOCUSONCLICK | c.dwExtraStyle;
         EXPECT_EQ(m_link.CtlColor(), c.crExpected)
             << c.bHover << c.bActive << c.bFollowed << " style " << m_link.m_dwLinkStyle;
     }
@@ -197,7 +197,7 @@ TEST_F(HyperLinkTest, ANewLinkStartsBlueAgain)
     auto pSecond = std::make_unique<CHyperLink>();
     pSecond->SubclassWidget(&label);
     EXPECT_FALSE(pSecond->m_bFollowed);
-    EXPECT_EQ(pSecond->m_dwLinkStyle, 0x15u);
+    EXPECT_EQ(pSecond->m_dwLinkStyle, HLS_UNDERLINE | HLS_AUTOSIZE | HLS_FOCUSONCLICK);
     EXPECT_EQ(pSecond->CtlColor(), g_crLink);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/wave_out.h"
 #include "sound/sound.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -58,8 +60,10 @@ protected:
         for (int k = 0; k < 8; ++k)
             ASSERT_TRUE(m_aSound[k].LoadFromResource(QString::fromLatin1(aszName[k])));
         CWaveOut::Instance().Close();
-        m_strFile = ::testing::TempDir() + "cantabell-"
-            + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".raw";
+        // Parameterised cases are named "Case/n": no folder separator in the file name.
+        std::string strName = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(strName.begin(), strName.end(), '/', '-');
+        m_strFile = ::testing::TempDir() + "cantabell-" + strName + ".raw";
         setenv("SDL_AUDIODRIVER", "disk", 1);
         setenv("SDL_DISKAUDIOFILE", m_strFile.c_str(), 1);
         ASSERT_TRUE(CWaveOut::Instance().Open());
@@ -165,28 +169,30 @@ TEST_F(Capture, NoteGoesOutSampleExactThenSilence)
     EXPECT_EQ(FirstDifference(captured, nLeadIn, {{A, nOnset, nA}}, m_aSound), -1);
 }
 
-TEST_F(Capture, NewNoteCutsOffTheSoundingOne)
+// The second note comes about 0.1 s into the first: a different key, then the same key.
+class CaptureCut : public Capture, public ::testing::WithParamInterface<int>
 {
-    // The second note comes about 0.1 s into the first: a different key, then the same key.
-    for (const int nSecond : {C, A}) {
-        SCOPED_TRACE(nSecond);
-        SetUp();
-        const std::uint64_t nFirst = PlayNote(A);
-        WaitUntil(nFirst + 2205);
-        const std::uint64_t nNext = PlayNote(nSecond);
-        const std::size_t nCut = static_cast<std::size_t>(nNext - nFirst);
-        EXPECT_GE(nCut, 2205u);
-        EXPECT_LT(nCut, m_aSound[A].m_wave.m_nSamples);
-        const std::size_t nSecondLength = m_aSound[nSecond].m_wave.m_nSamples;
-        WaitUntil(nNext + nSecondLength + 512);
-        const Samples captured = Finish();
-        const std::size_t nLeadIn = LeadIn(captured, A, nFirst);
-        EXPECT_EQ(FirstDifference(captured, nLeadIn,
-                      {{A, nFirst, nCut}, {nSecond, nNext, nSecondLength}}, m_aSound),
-            -1);
-        TearDown();
-    }
+};
+
+TEST_P(CaptureCut, NewNoteCutsOffTheSoundingOne)
+{
+    const int nSecond = GetParam();
+    const std::uint64_t nFirst = PlayNote(A);
+    WaitUntil(nFirst + 2205);
+    const std::uint64_t nNext = PlayNote(nSecond);
+    const std::size_t nCut = static_cast<std::size_t>(nNext - nFirst);
+    EXPECT_GE(nCut, 2205u);
+    EXPECT_LT(nCut, m_aSound[A].m_wave.m_nSamples);
+    const std::size_t nSecondLength = m_aSound[nSecond].m_wave.m_nSamples;
+    WaitUntil(nNext + nSecondLength + 512);
+    const Samples captured = Finish();
+    const std::size_t nLeadIn = LeadIn(captured, A, nFirst);
+    EXPECT_EQ(FirstDifference(captured, nLeadIn,
+                  {{A, nFirst, nCut}, {nSecond, nNext, nSecondLength}}, m_aSound),
+        -1);
 }
+
+INSTANTIATE_TEST_SUITE_P(SecondNote, CaptureCut, ::testing::Values(C, A));
 
 TEST_F(Capture, LoopRepeatsUntilTheNextPlay)
 {
@@ -207,56 +213,67 @@ TEST_F(Capture, LoopRepeatsUntilTheNextPlay)
 // Each action happens about 50 ms into note A; it either silences the channel at once or
 // (bSilences false) leaves A sounding to its end. Note D is made Empty before A starts when
 // bEmptyD is set (a failing load, like any load, first silences the channel).
-TEST_F(Capture, WhatSilencesASoundingNote)
+struct SSilenceCase
 {
-    const struct
-    {
-        const char* szWhat;
-        bool bSilences;
-        bool bEmptyD;
-        std::function<void(std::array<CSound, 8>&)> act;
-    } aCase[] = {
-        {"Stop on the sounding note", true, false, [](auto& a) { a[A].Stop(); }},
-        {"Stop on another note", true, false, [](auto& a) { a[D].Stop(); }},
-        {"Close of another note", true, false, [](auto& a) { a[D].Close(); }},
-        {"reloading another note", true, false, [](auto& a) { a[D].LoadFromResource("D"); }},
-        {"destroying a loaded note", true, false,
-            [](auto&) {
-                auto pSound = std::make_unique<CSound>();
-                pSound->LoadFromResource(QStringLiteral("F"));
-            }},
-        {"Play on a note that failed to load", false, true,
-            [](auto& a) { EXPECT_FALSE(a[D].Play(false)); }},
-    };
-    for (const auto& c : aCase) {
-        SCOPED_TRACE(c.szWhat);
-        SetUp();
-        if (c.bEmptyD) {
-            EXPECT_FALSE(m_aSound[D].LoadFromResource(QStringLiteral("no such note")));
-        }
-        const std::size_t nA = m_aSound[A].m_wave.m_nSamples;
-        const std::uint64_t nOnset = PlayNote(A);
-        WaitUntil(nOnset + 1100);
-        c.act(m_aSound);
-        WaitUntil(nOnset + nA + 1024);
-        const Samples captured = Finish();
-        const std::size_t nLeadIn = LeadIn(captured, A, nOnset);
+    const char* szWhat;
+    bool bSilences;
+    bool bEmptyD;
+    std::function<void(std::array<CSound, 8>&)> act;
+};
 
-        // Captured: A from its onset up to some cut, then nothing but silence.
-        const Samples note = SamplesOf(m_aSound[A]);
-        std::size_t nCut = 0;
-        while (nCut < nA && nLeadIn + nOnset + nCut < captured.size()
-            && captured[nLeadIn + nOnset + nCut] == note[nCut])
-            ++nCut;
-        if (c.bSilences) {
-            EXPECT_GE(nCut, 1100u);
-            EXPECT_LT(nCut, nA);
-        } else {
-            EXPECT_EQ(nCut, nA);
-        }
-        EXPECT_EQ(FirstDifference(captured, nLeadIn, {{A, nOnset, nCut}}, m_aSound), -1);
-        TearDown();
-    }
+const SSilenceCase c_aSilenceCase[] = {
+    {"Stop on the sounding note", true, false, [](auto& a) { a[A].Stop(); }},
+    {"Stop on another note", true, false, [](auto& a) { a[D].Stop(); }},
+    {"Close of another note", true, false, [](auto& a) { a[D].Close(); }},
+    {"reloading another note", true, false, [](auto& a) { a[D].LoadFromResource("D"); }},
+    {"destroying a loaded note", true, false,
+        [](auto&) {
+            auto pSound = std::make_unique<CSound>();
+            pSound->LoadFromResource(QStringLiteral("F"));
+        }},
+    {"Play on a note that failed to load", false, true,
+        [](auto& a) { EXPECT_FALSE(a[D].Play(false)); }},
+};
+
+void PrintTo(const SSilenceCase& c, std::ostream* pOut)
+{
+    *pOut << c.szWhat;
 }
+
+class CaptureSilence : public Capture, public ::testing::WithParamInterface<SSilenceCase>
+{
+};
+
+TEST_P(CaptureSilence, WhatSilencesASoundingNote)
+{
+    const SSilenceCase& c = GetParam();
+    SCOPED_TRACE(c.szWhat);
+    if (c.bEmptyD) {
+        EXPECT_FALSE(m_aSound[D].LoadFromResource(QStringLiteral("no such note")));
+    }
+    const std::size_t nA = m_aSound[A].m_wave.m_nSamples;
+    const std::uint64_t nOnset = PlayNote(A);
+    WaitUntil(nOnset + 1100);
+    c.act(m_aSound);
+    WaitUntil(nOnset + nA + 1024);
+    const Samples captured = Finish();
+    const std::size_t nLeadIn = LeadIn(captured, A, nOnset);
+
+    // Captured: A from its onset up to some cut, then nothing but silence.
+    const Samples note = SamplesOf(m_aSound[A]);
+    std::size_t nCut = 0;
+    while (nCut < nA && nLeadIn + nOnset + nCut < captured.size()
+        && captured[nLeadIn + nOnset + nCut] == note[nCut])
+        ++nCut;
+    if (c.bSilences) {
+        EXPECT_GE(nCut, 1100u);
+        EXPECT_LT(nCut, nA);
+    } else {
+        EXPECT_EQ(nCut, nA);
+    }
+    EXPECT_EQ(FirstDifference(captured, nLeadIn, {{A, nOnset, nCut}}, m_aSound), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, CaptureSilence, ::testing::ValuesIn(c_aSilenceCase));
 
 } // namespace
