@@ -23,14 +23,14 @@ public:
     // Starts listening; the first look for ports runs at once, off this thread.
     void Start();
     CMidiPorts& Ports() { return m_ports; }
+    // Any thread: queues Key for this object's thread, unless c_nMaxPending are waiting.
+    void Post(int nKey, bool bDown);
 
 signals:
     // nKey 0..7 (E F G A B C D E'), bDown for note-on, false for note-off.
     void Key(int nKey, bool bDown);
 
 private:
-    void Post(int nKey, bool bDown);
-
     std::atomic<int> m_nPending {0};
     CMidiPorts m_ports; // last: stopped first, before anything a back-end thread uses
 };

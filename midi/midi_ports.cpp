@@ -31,6 +31,7 @@ void CMidiPorts::Start()
     if (m_thread.joinable())
         return;
     m_bStop = false;
+    m_nScans = 0;
     try {
         m_thread = std::thread(&CMidiPorts::Run, this);
     } catch (...) {
@@ -83,6 +84,8 @@ void CMidiPorts::Scan()
         // Out of memory or a back-end gone mad: keep what works, try again next time.
     }
     Publish();
+    std::lock_guard<std::mutex> lock(m_mutex);
+    ++m_nScans;
 }
 
 void CMidiPorts::ScanAlsa()
@@ -140,4 +143,10 @@ void CMidiPorts::Publish()
         astrListened.push_back("jack:" + entry.first);
     std::lock_guard<std::mutex> lock(m_mutex);
     m_astrListened = std::move(astrListened);
+}
+
+int CMidiPorts::ScanCount() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_nScans;
 }

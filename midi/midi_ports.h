@@ -38,6 +38,8 @@ public:
 
     // Names of the ports listened to now, "alsa:" or "jack:" in front; for tests and tools.
     std::vector<std::string> ListenedPorts() const;
+    // Looks for ports completed since Start().
+    int ScanCount() const;
 
 private:
     using Connections = std::map<std::string, std::unique_ptr<CMidiConnection>>;
@@ -56,6 +58,7 @@ private:
     std::condition_variable m_wake;
     bool m_bStop = false;
     std::vector<std::string> m_astrListened; // guarded by m_mutex
+    int m_nScans = 0; // guarded by m_mutex
     // Owned and touched by the worker thread only.
     Connections m_alsa;
     Connections m_jack;
