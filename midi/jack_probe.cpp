@@ -1,6 +1,7 @@
 #include "midi/jack_probe.h"
 
 #include <jack/jack.h>
+#include <mutex>
 
 namespace {
 
@@ -14,8 +15,11 @@ CJackProbe::CJackProbe(jack_client_t* pClient)
 
 std::unique_ptr<CJackProbe> CJackProbe::Open(const char* szClientName)
 {
-    jack_set_error_function(&Quiet);
-    jack_set_info_function(&Quiet);
+    static std::once_flag s_quiet;
+    std::call_once(s_quiet, [] {
+        jack_set_error_function(&Quiet);
+        jack_set_info_function(&Quiet);
+    });
     jack_status_t status {};
     jack_client_t* pClient = jack_client_open(szClientName, JackNoStartServer, &status);
     if (!pClient)

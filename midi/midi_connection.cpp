@@ -79,6 +79,6 @@ void CMidiConnection::OnMessage(double, std::vector<unsigned char>* pMessage, vo
     pThis->m_decoder.FeedPacket(pMessage->data(), pMessage->size(), [pThis](const CMidiNote& note) {
         const int nKey = WhiteKeyOf(note.m_nNote);
         if (nKey >= 0)
-            pThis->m_sink(nKey, note.m_bOn);
+            pThis->m_sink(reinterpret_cast<std::uintptr_t>(pThis), nKey, note.m_bOn);
     });
 }

@@ -2,6 +2,7 @@
 
 #include "midi/midi_decoder.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +17,8 @@ class RtMidiIn;
 class CMidiConnection
 {
 public:
-    using Sink = std::function<void(int nKey, bool bDown)>;
+    // nSource tells the connections apart; called on the back-end's thread.
+    using Sink = std::function<void(std::uintptr_t nSource, int nKey, bool bDown)>;
     enum Api : int
     {
         ALSA,

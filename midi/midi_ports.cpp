@@ -97,7 +97,7 @@ void CMidiPorts::ScanAlsa()
         return;
     }
     if (!m_pAlsaProbe)
-        m_pAlsaProbe = CMidiConnection::Create(CMidiConnection::ALSA, m_sink);
+        m_pAlsaProbe = CMidiConnection::Create(CMidiConnection::ALSA, ConnectionSink());
     if (m_pAlsaProbe)
         Follow(m_alsa, CMidiConnection::ALSA, m_pAlsaProbe->SourcePorts());
 }
@@ -128,10 +128,24 @@ void CMidiPorts::Follow(
     for (const std::string& strPort : astrPort) {
         if (connections.count(strPort))
             continue;
-        std::unique_ptr<CMidiConnection> pConnection = CMidiConnection::Create(api, m_sink);
+        std::unique_ptr<CMidiConnection> pConnection
+            = CMidiConnection::Create(api, ConnectionSink());
         if (pConnection && pConnection->Open(strPort))
             connections.emplace(strPort, std::move(pConnection));
     }
+}
+
+CMidiConnection::Sink CMidiPorts::ConnectionSink()
+{
+    return [this](std::uintptr_t nSource, int nKey, bool bDown) { OnNote(nSource, nKey, bDown); };
+}
+
+void CMidiPorts::OnNote(std::uintptr_t nSource, int nKey, bool bDown)
+{
+    const auto now = std::chrono::steady_clock::now().time_since_epoch();
+    const auto nNowMs = std::chrono::duration_cast<std::chrono::milliseconds>(now).count();
+    if (m_mirror.Pass(nSource, nKey, bDown, nNowMs))
+        m_sink(nKey, bDown);
 }
 
 void CMidiPorts::Publish()

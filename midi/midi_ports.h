@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/midi_connection.h"
+#include "midi/mirror_filter.h"
 
 #include <condition_variable>
 #include <functional>
@@ -18,12 +19,13 @@ class CJackProbe;
 // "Cantabell" per port found; ports that go away are closed. Bytes are decoded on the back-end's
 // own threads and every white-key note goes to the sink there, so the sink must only hand it on.
 // No MIDI system (no /dev/snd/seq, no JACK server) means no ports and no output; back-end
-// errors are swallowed. Not copyable; Stop() or the destructor joins every thread.
+// errors are swallowed. The same note arriving through two ports at once goes on only once. Not
+// copyable; Stop() or the destructor joins every thread.
 class CMidiPorts
 {
 public:
     // nKey 0..7, bDown for a note-on; called on a back-end thread.
-    using Sink = CMidiConnection::Sink;
+    using Sink = std::function<void(int nKey, bool bDown)>;
 
     static constexpr int c_nScanPeriodMs = 2000;
     static const char* const c_szName; // the client and port name others see
@@ -52,7 +54,11 @@ private:
         const std::vector<std::string>& astrPort);
     void Publish();
 
+    CMidiConnection::Sink ConnectionSink();
+    void OnNote(std::uintptr_t nSource, int nKey, bool bDown);
+
     Sink m_sink;
+    CMirrorFilter m_mirror;
     std::thread m_thread;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;
