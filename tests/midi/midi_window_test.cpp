@@ -1,9 +1,9 @@
 #include "app/main_window.h"
 #include "game/settings.h"
 #include "midi/midi_input.h"
+#include "tests/dialogs/game_fixtures.h"
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -11,17 +11,9 @@
 
 namespace {
 
-class MidiWindowTest : public ::testing::Test
+class MidiWindowTest : public CGameWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameGlobals();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
-    }
-
     void Key(int nKey, bool bDown) { emit m_pWindow->m_midi.Key(nKey, bDown); }
 
     int KeysDown() const
@@ -31,8 +23,6 @@ protected:
             n += b;
         return n;
     }
-
-    std::unique_ptr<CMainWindow> m_pWindow;
 };
 
 } // namespace
