@@ -21,6 +21,7 @@ namespace {
 
 constexpr int c_nFirstCommand = 40000;
 
+// The middle of key k's hit area, client coordinates: x 4 + 48k .. 50 + 48k, y 177 .. 248.
 } // namespace
 
 CMainWindow::CMainWindow(QWidget* pParent)
@@ -51,6 +52,8 @@ CMainWindow::CMainWindow(QWidget* pParent)
     QTimer::singleShot(100, this, &CSound::PrepareOutput);
     m_scene.Compose();
     m_game.Start();
+    connect(&m_midi, &CMidiInput::Key, this, &CMainWindow::OnMidiKey);
+    m_midi.Start();
 }
 
 CMainWindow::~CMainWindow()
@@ -245,6 +248,22 @@ void CMainWindow::DrawScene()
 {
     if (m_scene.Compose())
         m_pView->update();
+}
+
+void CMainWindow::OnMidiKey(int nKey, bool bDown)
+{
+    if (nKey < 0 || nKey >= CMelodyGame::c_nKeyCount)
+        return;
+    if (!bDown) {
+        // Of two keys held together the later one shows; letting go of the other changes nothing.
+        if (m_game.IsKeyDown(nKey))
+            m_game.OnLButtonUp();
+        return;
+    }
+    // A modal dialog keeps clicks away from this window; it keeps the keyboard's away too.
+    if (QApplication::activeModalWidget())
+        return;
+    m_game.OnLButtonDown(KeyCentreX(nKey), KeyCentreY());
 }
 
 void CMainWindow::timerEvent(QTimerEvent* pEvent)

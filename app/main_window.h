@@ -2,6 +2,7 @@
 
 #include "game/game_host.h"
 #include "game/melody_game.h"
+#include "midi/midi_input.h"
 #include "render/scene.h"
 #include "sound/sound.h"
 
@@ -65,9 +66,15 @@ public:
     CMelodyGame m_game;
     CScene m_scene;
     std::array<CSound, c_nKeyCount> m_aSound;
+    CMidiInput m_midi; // MIDI keyboards; notes arrive at OnMidiKey
 
 protected:
     void timerEvent(QTimerEvent* pEvent) override;
+
+private slots:
+    // A white key of a MIDI keyboard, folded to key nKey: its note-on is a left click on that
+    // key, its note-off releases the key if it is the one shown pressed.
+    void OnMidiKey(int nKey, bool bDown);
 
 private:
     void CreateMenus();

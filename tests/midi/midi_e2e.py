@@ -1,0 +1,321 @@
+"""The real program answered from a MIDI keyboard, and the real program with no MIDI at all.
+
+MidiKeyboardTest starts one JACK server (dummy back-end, private name) for all its cases and a
+sender with a virtual output port (midi_send); the game finds that port by itself. NoMidiTest
+runs the game where no JACK server answers (and, on this kind of machine, no ALSA sequencer).
+Run: CANTABELL_BINARY=build/cantabell MIDI_SEND=build/tests/midi/midi_send \
+     python3 tests/midi/midi_e2e.py [-v]
+"""
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from harness import FAKE_EPOCH, Generator, Session, heard_notes, near, onsets  # noqa: E402
+
+BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
+MIDI_SEND = os.environ.get("MIDI_SEND", "build/tests/midi/midi_send")
+
+KEY_BLUE = (0, 109, 196)
+KEY_RED = (196, 0, 0)
+HAPPY_YELLOW = (255, 255, 0)
+GOLD = (255, 215, 0)
+FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
+NOTE_GAP = 0.55  # s between answered notes: each 0.4 s note ends before the next, so it is heard
+KEY_NOTES = [52, 53, 55, 57, 59, 60, 62, 64]  # MIDI numbers of E3 .. E4
+SENDER = "cantabell-e2e-sender"
+# What the game must never print when there is no MIDI system.
+MIDI_WORDS = re.compile(r"midi|jack|alsa|seq|cannot connect|server", re.IGNORECASE)
+
+
+def octave_away(k):
+    """A MIDI note of another octave that folds onto key k (E' has no other)."""
+    if k == 0:
+        return 76
+    return KEY_NOTES[k] - 12 if k < 7 else 64
+
+
+def midi_lines(log):
+    return [line for line in log.splitlines() if MIDI_WORDS.search(line)]
+
+
+def settle(s, ready, timeout=1.5):
+    """The first screenshot for which ready(shot) holds, or the last one after `timeout` s: on a
+    loaded machine the window may lag behind the sender by a frame or two."""
+    end = time.monotonic() + timeout
+    while True:
+        shot = s.screenshot()
+        if ready(shot) or time.monotonic() >= end:
+            return shot
+        time.sleep(0.05)
+
+
+def heard_after(s, mark, count, timeout=4.0):
+    """The first `count` notes heard after sample `mark`, waiting for the capture to hold them."""
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        samples = s.samples()
+        starts = onsets(samples[mark:])
+        # The pitch of a note is read from its first 2500 samples.
+        if len(starts) >= count and len(samples) - mark > starts[count - 1] + 2600:
+            break
+        time.sleep(0.1)
+    return heard_notes(s.samples(), mark)[:count]
+
+
+def answered_right(s, melody):
+    judgement = s.picture_rect(0, 145, 400, 75)
+    return lambda shot: (staff_happy(shot, s, enumerate(melody)) == [True] * len(melody)
+                         and shot.count(judgement, near(GOLD, 12)) > 300)
+
+
+def key_rect(s, k):
+    return s.picture_rect(4 + 48 * k, 146, 46, 71)
+
+
+def staff_happy(shot, s, entries):
+    return [
+        shot.count(s.picture_rect(40 + 40 * i + 2, 94 - 8 * k + 2, 20, 20), near(HAPPY_YELLOW, 10)) > 80
+        for i, k in entries
+    ]
+
+
+class JackServer:
+    """jackd with the dummy back-end under a private server name, stopped by its pid.
+
+    The names come from a small pool: JACK keeps a machine-wide table of eight servers and a
+    server that dies uncleanly leaves its row behind until a server of the same name starts
+    again. A name another run is using is skipped.
+    """
+
+    NAMES = ["cantabell-e2e-%d" % i for i in range(4)]
+
+    def __init__(self):
+        self.tmp = tempfile.mkdtemp(prefix="cantabell-jack-")
+        os.chmod(self.tmp, 0o700)
+        self.proc = None
+        self.log = None
+        failures = []
+        for name in self.NAMES:
+            if self._start(name):
+                return
+            failures.append(self._log_text()[-300:])
+            self.log.close()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+        raise RuntimeError("jackd did not start: " + " | ".join(failures))
+
+    def _start(self, name):
+        self.name = name
+        self.env = dict(
+            os.environ,
+            JACK_DEFAULT_SERVER=name,
+            JACK_NO_START_SERVER="1",
+            JACK_NO_AUDIO_RESERVATION="1",
+            XDG_RUNTIME_DIR=self.tmp,
+            TMPDIR=self.tmp,
+        )
+        self.log = open(os.path.join(self.tmp, "jackd-%s.log" % name), "wb")
+        self.proc = subprocess.Popen(
+            ["jackd", "--no-realtime", "-n", name, "-d", "dummy", "-r", "48000", "-p", "256"],
+            env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
+        end = time.monotonic() + 15
+        while time.monotonic() < end and self.proc.poll() is None:
+            if "system:" in self.lsp():
+                return True
+            time.sleep(0.2)
+        self._end_process()
+        return False
+
+    def _log_text(self):
+        with open(self.log.name, "rb") as f:
+            return f.read().decode(errors="replace")
+
+    def lsp(self, *args):
+        result = subprocess.run(["jack_lsp"] + list(args), env=self.env, capture_output=True,
+                                text=True, timeout=20)
+        return result.stdout if result.returncode == 0 else ""
+
+    def connections(self):
+        """{port: [connected ports]} from jack_lsp -c."""
+        found, port = {}, None
+        for line in self.lsp("-c").splitlines():
+            if line.startswith(" "):
+                found.setdefault(port, []).append(line.strip())
+            else:
+                port = line.strip()
+                found.setdefault(port, [])
+        return found
+
+    def _end_process(self):
+        if self.proc.poll() is None:
+            self.proc.send_signal(signal.SIGTERM)
+            try:
+                self.proc.wait(30)
+            except subprocess.TimeoutExpired:
+                self.proc.kill()
+                self.proc.wait()
+
+    def stop(self):
+        self._end_process()
+        self.log.close()
+        shutil.rmtree(self.tmp, ignore_errors=True)
+
+
+class Sender:
+    """midi_send with its virtual output port SENDER:out."""
+
+    def __init__(self, env):
+        self.proc = subprocess.Popen([MIDI_SEND, SENDER], env=env, stdin=subprocess.PIPE,
+                                     stdout=subprocess.PIPE, text=True)
+        if self.proc.stdout.readline().strip() != "ready":
+            raise RuntimeError("midi_send did not open its port")
+        self.port = SENDER + ":out"
+
+    def send(self, command):
+        self.proc.stdin.write(command + "\n")
+        self.proc.stdin.flush()
+        if self.proc.stdout.readline().strip() != "ok":
+            raise RuntimeError("midi_send refused " + command)
+
+    def stop(self):
+        try:
+            self.proc.stdin.write("quit\n")
+            self.proc.stdin.close()
+            self.proc.wait(10)
+        except (OSError, subprocess.TimeoutExpired):
+            self.proc.kill()
+            self.proc.wait()
+
+
+class MidiKeyboardTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.jack = JackServer()
+        try:
+            cls.sender = Sender(cls.jack.env)
+        except BaseException:
+            cls.jack.stop()
+            raise
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.sender.stop()
+        cls.jack.stop()
+
+    def session(self):
+        return Session(BINARY, extra_env={"JACK_DEFAULT_SERVER": self.jack.name,
+                                          "JACK_NO_START_SERVER": "1"})
+
+    def wait_listened(self):
+        """The game's port that listens to the sender, once the game has found the sender."""
+        end = time.monotonic() + 6
+        while time.monotonic() < end:
+            peers = self.jack.connections().get(self.sender.port, [])
+            ours = [p for p in peers if p.split(":")[-1] == "Cantabell"]
+            if ours:
+                return ours[0]
+            time.sleep(0.2)
+        self.fail("the game did not connect to %s: %s" % (self.sender.port, self.jack.connections()))
+
+    def tap(self, note):
+        self.sender.send("on %d" % note)
+        time.sleep(0.1)
+        self.sender.send("off %d" % note)
+        time.sleep(NOTE_GAP - 0.1)
+
+    def test_melody_answered_on_the_keyboard(self):
+        melody = Generator(FAKE_EPOCH).melody()[:3]
+        with self.session() as s:
+            self.assertTrue(self.wait_listened().startswith("Cantabell"))
+            s.sleep_until(FIRST_MELODY_END + 0.3)
+            mark = len(s.samples())
+            # First note from the game's own octave, held: its key stays red until note-off.
+            # A black key, the sustain pedal and a second press of a key while another is held
+            # are part of playing; only the black key and the pedal must change nothing.
+            self.sender.send("on %d" % KEY_NOTES[melody[0]])
+            time.sleep(0.3)
+            self.sender.send("on 61")
+            self.sender.send("raw b0 40 7f")
+            held = key_rect(s, melody[0])
+            shot = settle(s, lambda shot: shot.count(held, near(KEY_RED, 6)) > 1500)
+            self.assertGreater(shot.count(held, near(KEY_RED, 6)), 1500)
+            self.sender.send("raw b0 40 00")
+            self.sender.send("off 61")
+            self.sender.send("off %d" % KEY_NOTES[melody[0]])
+            keys = s.picture_rect(3, 145, 384, 71)
+            shot = settle(s, lambda shot: shot.count(keys, near(KEY_RED, 6)) == 0)
+            self.assertEqual(shot.count(keys, near(KEY_RED, 6)), 0)
+            # The other two from other octaves, the last released by a velocity-0 note-on.
+            self.tap(octave_away(melody[1]))
+            self.sender.send("on %d" % octave_away(melody[2]))
+            time.sleep(0.1)
+            self.sender.send("on %d 0" % octave_away(melody[2]))
+            shot = settle(s, answered_right(s, melody))
+            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
+            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
+            self.assertEqual(heard_after(s, mark, 3), melody)
+            log = s.app_log()
+        self.assertEqual(midi_lines(log), [])
+
+    def test_a_thousand_clocks_a_second_change_nothing(self):
+        gen = Generator(FAKE_EPOCH)
+        melody = gen.melody()[:3]
+        with self.session() as s:
+            self.wait_listened()
+            self.sender.send("clock 1000 14")
+            # The first melody plays under the flood, nothing else sounds.
+            s.sleep_until(FIRST_MELODY_END + 0.3)
+            samples = s.samples()
+            self.assertEqual(heard_notes(samples), melody)
+            mark = len(samples)
+            # Realtime bytes inside a note message and running status, as keyboards send them.
+            n0, n1, n2 = (KEY_NOTES[k] for k in melody)
+            self.sender.send("raw 90 f8 %x 64" % n0)
+            time.sleep(NOTE_GAP)
+            self.sender.send("raw %x fe 00 %x f8 50" % (n0, n1))
+            time.sleep(0.1)
+            self.sender.send("raw %x 00 f8" % n1)
+            self.sender.send("raw fe")
+            time.sleep(NOTE_GAP - 0.1)
+            self.sender.send("on %d" % n2)
+            shot = settle(s, answered_right(s, melody))
+            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
+            self.assertGreater(shot.count(s.picture_rect(0, 145, 400, 75), near(GOLD, 12)), 300)
+            # The next melody comes, still under the flood; nothing else sounds in between.
+            fresh = gen.melody()[:3]
+            self.assertEqual(heard_after(s, mark, 6, timeout=8), melody + fresh)
+
+
+class NoMidiTest(unittest.TestCase):
+    def test_plays_normally_and_prints_nothing_without_midi(self):
+        melody = Generator(FAKE_EPOCH).melody()[:3]
+        # A server name no server runs under: no JACK for the game, as on a machine without it.
+        absent = {"JACK_DEFAULT_SERVER": "cantabell-none-%d" % os.getpid(),
+                  "JACK_NO_START_SERVER": "1"}
+        with Session(BINARY, extra_env=absent) as s:
+            s.sleep_until(FIRST_MELODY_END + 0.3)
+            self.assertEqual(heard_notes(s.samples()), melody)
+            mark = len(s.samples())
+            for k in melody:
+                s.click_key(k)
+                time.sleep(NOTE_GAP)
+            shot = settle(s, answered_right(s, melody))
+            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
+            self.assertGreater(shot.count(s.picture_rect(0, 145, 400, 75), near(GOLD, 12)), 300)
+            self.assertEqual(heard_after(s, mark, 3), melody)
+            # Two more looks for ports pass while the game keeps running.
+            time.sleep(4.5)
+            self.assertIsNone(s.app.poll())
+            log = s.app_log()
+        self.assertEqual(midi_lines(log), [])
+
+
+if __name__ == "__main__":
+    unittest.main()
