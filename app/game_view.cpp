@@ -1,8 +1,10 @@
 #include "app/game_view.h"
 
+#include "app/view_accessible.h"
 #include "game/melody_game.h"
 #include "render/scene.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +15,18 @@ CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    CViewAccessible::Install();
+}
+
+void CGameView::ShowNewPicture()
+{
+    update();
+    // Without a screen reader nothing is built or compared.
+    if (!QAccessible::isActive())
+        return;
+    if (auto* pAccessible
+        = dynamic_cast<CViewAccessible*>(QAccessible::queryAccessibleInterface(this)))
+        pAccessible->Refresh();
 }
 
 void CGameView::paintEvent(QPaintEvent*)

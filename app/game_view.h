@@ -16,6 +16,11 @@ public:
 
     CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
 
+    const CScene& Scene() const { return m_scene; }
+    CMelodyGame& Game() const { return m_game; }
+    // The scene holds a new picture: repaint, and tell a screen reader what changed.
+    void ShowNewPicture();
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;

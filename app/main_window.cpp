@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "app/note_keys.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
@@ -37,6 +38,7 @@ CMainWindow::CMainWindow(QWidget* pParent)
     m_pView = new CGameView(m_scene, m_game, this);
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
     setCentralWidget(m_pView);
+    new CNoteKeys(m_game, this);
     setFixedSize(sizeHint());
 
     // The outer rectangle of 400 x 305 is centred on the primary screen, not clamped.
@@ -244,7 +246,7 @@ std::int64_t CMainWindow::CurrentTime()
 void CMainWindow::DrawScene()
 {
     if (m_scene.Compose())
-        m_pView->update();
+        m_pView->ShowNewPicture();
 }
 
 void CMainWindow::timerEvent(QTimerEvent* pEvent)

@@ -154,8 +154,20 @@ void CScene::UpdateLengthTexts()
         return;
     m_nTextLength = length;
     m_strLengthLabel = QString::number(length) + QStringLiteral(" Notes");
-    m_strBanner = QStringLiteral("Level ") + QString::number(length - 2) + QStringLiteral(": ")
-        + m_strLengthLabel;
+    m_strBanner = BannerText(length);
+}
+
+QString CScene::BannerText(int nLength)
+{
+    return QStringLiteral("Level ") + QString::number(nLength - 2) + QStringLiteral(": ")
+        + QString::number(nLength) + QStringLiteral(" Notes");
+}
+
+const QString& CScene::JudgementText() const
+{
+    // A feedback kind outside the table falls back to the first row instead of reading past it.
+    const int feedback = m_game.m_nFeedback >= 0 && m_game.m_nFeedback < 3 ? m_game.m_nFeedback : 0;
+    return m_astrJudgement[feedback][m_game.m_bCorrect ? 1 : 0];
 }
 
 // The smileys and the length label; the field and its lines come with the static background.
@@ -175,9 +187,7 @@ void CScene::DrawStaff()
 
 void CScene::DrawJudgement()
 {
-    // A feedback kind outside the table falls back to the first row instead of reading past it.
-    const int feedback = m_game.m_nFeedback >= 0 && m_game.m_nFeedback < 3 ? m_game.m_nFeedback : 0;
-    const QString& text = m_astrJudgement[feedback][m_game.m_bCorrect ? 1 : 0];
+    const QString& text = JudgementText();
     m_judgement.Draw(m_dcBack, m_fontLarge, m_nWidth / 2, 150, text, m_penJudgementShadow,
         m_game.m_bCorrect ? m_penRight : m_penWrong);
 }
