@@ -4,7 +4,6 @@
 #include "game/melody_game.h"
 #include "render/scene.h"
 
-#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -21,12 +20,9 @@ CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
 void CGameView::ShowNewPicture()
 {
     update();
-    // Without a screen reader nothing is built or compared.
-    if (!QAccessible::isActive())
-        return;
-    if (auto* pAccessible
-        = dynamic_cast<CViewAccessible*>(QAccessible::queryAccessibleInterface(this)))
-        pAccessible->Refresh();
+    // Until a screen reader asks for the picture there is nothing to tell.
+    if (m_pAccessible != nullptr)
+        m_pAccessible->Refresh();
 }
 
 void CGameView::paintEvent(QPaintEvent*)

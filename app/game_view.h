@@ -4,6 +4,7 @@
 
 class CScene;
 class CMelodyGame;
+class CViewAccessible;
 
 // The picture area below the toolbar. It only copies the finished back buffer and turns mouse
 // buttons into the game's input in client coordinates (view y + 32).
@@ -20,6 +21,8 @@ public:
     CMelodyGame& Game() const { return m_game; }
     // The scene holds a new picture: repaint, and tell a screen reader what changed.
     void ShowNewPicture();
+    // The picture's accessible interface once a screen reader asked for it (it tells the view).
+    void SetAccessible(CViewAccessible* pAccessible) { m_pAccessible = pAccessible; }
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
@@ -30,4 +33,5 @@ protected:
 private:
     const CScene& m_scene;
     CMelodyGame& m_game;
+    CViewAccessible* m_pAccessible = nullptr;
 };

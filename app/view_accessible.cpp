@@ -6,6 +6,8 @@
 
 namespace {
 
+CViewAccessible::EventObserver g_fnEventObserver = nullptr;
+
 QAccessibleInterface* ViewFactory(const QString& strClass, QObject* pObject)
 {
     if (strClass == QLatin1String("CGameView") && pObject != nullptr && pObject->isWidgetType())
@@ -24,6 +26,18 @@ void CViewAccessible::Install()
     (void)c_bInstalled;
 }
 
+void CViewAccessible::SetEventObserver(EventObserver fnObserver)
+{
+    g_fnEventObserver = fnObserver;
+}
+
+void CViewAccessible::Send(QAccessibleEvent& event)
+{
+    QAccessible::updateAccessibility(&event);
+    if (g_fnEventObserver != nullptr)
+        g_fnEventObserver(&event);
+}
+
 CViewAccessible::CViewAccessible(CGameView* pView)
     : QAccessibleWidget(pView, QAccessible::Pane)
     , m_view(*pView)
@@ -36,6 +50,7 @@ CViewAccessible::CViewAccessible(CGameView* pView)
         m_apChild[c_nFirstKeyIndex + k] = new CKeyAccessible(*this, k);
     m_apChild[c_nJudgementIndex]
         = new CPictureTextAccessible(*this, CPictureTextAccessible::JUDGEMENT);
+    pView->SetAccessible(this);
     // Registered, the children get ids and are found again by the platform's bridge.
     for (int i = 0; i < c_nChildCount; ++i)
         m_aChildId[i] = QAccessible::registerAccessibleInterface(m_apChild[i]);
@@ -43,6 +58,8 @@ CViewAccessible::CViewAccessible(CGameView* pView)
 
 CViewAccessible::~CViewAccessible()
 {
+    if (auto* pView = qobject_cast<CGameView*>(object()))
+        pView->SetAccessible(nullptr);
     // The cache owns registered interfaces; one it already deleted is no longer found by id.
     for (QAccessible::Id id : m_aChildId)
         QAccessible::deleteAccessibleInterface(id);
@@ -92,14 +109,14 @@ void CViewAccessible::Refresh()
     const QString newStaff = now.StaffText();
     if (oldStaff != newStaff) {
         QAccessibleTextUpdateEvent event(m_apChild[c_nStaffIndex], 0, oldStaff, newStaff);
-        QAccessible::updateAccessibility(&event);
+        Send(event);
     }
     if (before.bKeyboardHidden != now.bKeyboardHidden) {
         QAccessible::State changed;
         changed.invisible = true;
         for (int k = 0; k < 8; ++k) {
             QAccessibleStateChangeEvent event(m_apChild[c_nFirstKeyIndex + k], changed);
-            QAccessible::updateAccessibility(&event);
+            Send(event);
         }
     }
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nJudgementIndex]),
@@ -115,17 +132,17 @@ void CViewAccessible::AnnounceShownText(
     if (strOld == strNew)
         return;
     QAccessibleEvent nameChanged(&item, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&nameChanged);
+    Send(nameChanged);
     QAccessible::State changed;
     changed.invisible = true;
     QAccessibleStateChangeEvent visibility(&item, changed);
-    QAccessible::updateAccessibility(&visibility);
+    Send(visibility);
     if (strNew.isEmpty())
         return;
     QAccessibleEvent alert(&item, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    Send(alert);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent announcement(&item, strNew);
-    QAccessible::updateAccessibility(&announcement);
+    Send(announcement);
 #endif
 }

@@ -27,6 +27,10 @@ public:
 
     // Makes QAccessible build this interface for every CGameView; once per process is enough.
     static void Install();
+    // Also hands every event this picture sends to fnObserver (nullptr: to nobody). Qt passes
+    // events on only to a platform bridge, and platforms without one (offscreen) have none.
+    using EventObserver = void (*)(QAccessibleEvent* pEvent);
+    static void SetEventObserver(EventObserver fnObserver);
 
     explicit CViewAccessible(CGameView* pView);
     ~CViewAccessible() override;
@@ -42,6 +46,7 @@ public:
     QAccessibleInterface* childAt(int x, int y) const override;
 
 private:
+    static void Send(QAccessibleEvent& event);
     void AnnounceShownText(
         CPictureTextAccessible& item, const QString& strOld, const QString& strNew) const;
 
