@@ -170,6 +170,34 @@ class GameTest(unittest.TestCase):
             self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
 
 
+    def test_right_answer_by_the_home_row_keys(self):
+        melody = Generator(FAKE_EPOCH).melody()
+        with self.session() as s:
+            # A held key is red until it comes up, like a held mouse button.
+            s.sleep_until(1.0)
+            s.xdotool("windowfocus", "--sync", s.window)
+            s.xdotool("keydown", "--window", s.window, "d")
+            time.sleep(0.2)
+            shot = s.screenshot()
+            self.assertGreater(shot.count(s.picture_rect(4 + 96, 146, 48, 71), near(KEY_RED, 6)), 1500)
+            s.xdotool("keyup", "--window", s.window, "d")
+            time.sleep(0.2)
+            shot = s.screenshot()
+            self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
+
+            s.sleep_until(FIRST_MELODY_END)
+            s.key("F4")  # clears the note the held key entered
+            mark = len(s.samples())
+            for k in melody[:3]:
+                s.key("asdfghjk"[k])
+                time.sleep(0.5)  # each note heard whole
+            shot = s.screenshot()
+            entries = list(enumerate(melody[:3]))
+            self.assertEqual(self.staff_smileys(shot, s, entries), ["happy"] * 3)
+            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
+            self.assertEqual(heard_notes(s.samples(), mark)[:3], melody[:3])
+
     def test_settings_fixed_length_five(self):
         gen = Generator(FAKE_EPOCH)
         gen.melody()
