@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "app/main_menu_bar.h"
 #include "app/note_keys.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
@@ -76,7 +77,8 @@ QAction* CMainWindow::AddCommand(
 
 void CMainWindow::CreateMenus()
 {
-    QMenuBar* pBar = menuBar();
+    auto* pBar = new CMainMenuBar(this);
+    setMenuBar(pBar);
     QMenu* pGame = pBar->addMenu(QStringLiteral("&Game"));
     AddCommand(pGame, QStringLiteral("&New"), ID_GAME_NEW);
     pGame->addSeparator();
@@ -90,13 +92,11 @@ void CMainWindow::CreateMenus()
     QMenu* pOptions = pBar->addMenu(QStringLiteral("&Options"));
     AddCommand(pOptions, QStringLiteral("&Settings"), ID_SETTINGS);
 
-    // Help sits at the right end of the menu bar, in a bar of its own in the corner.
-    auto* pHelpBar = new QMenuBar(pBar);
-    QMenu* pHelp = pHelpBar->addMenu(QStringLiteral("&Help"));
+    // Help sits at the right end of the menu bar.
+    QMenu* pHelp = pBar->AddCornerMenu(QStringLiteral("&Help"));
     AddCommand(pHelp, QStringLiteral("&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
     pHelp->addSeparator();
     AddCommand(pHelp, QStringLiteral("&About"), ID_ABOUT);
-    pBar->setCornerWidget(pHelpBar, Qt::TopRightCorner);
 }
 
 void CMainWindow::CreateToolBar()

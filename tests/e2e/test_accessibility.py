@@ -80,7 +80,9 @@ class AccessibilityTest(unittest.TestCase):
                 keys, texts = {}, []
                 for node in walk(app):
                     role = node.getRole()
-                    if role == pyatspi.ROLE_PUSH_BUTTON and node.name in KEY_NAMES:
+                    if role == pyatspi.ROLE_MENU_BAR:
+                        self.menus = [node.getChildAtIndex(i).name for i in range(node.childCount)]
+                    elif role == pyatspi.ROLE_PUSH_BUTTON and node.name in KEY_NAMES:
                         keys[node.name] = node
                     elif role in (pyatspi.ROLE_STATIC, pyatspi.ROLE_LABEL):
                         texts.append(node)
@@ -111,6 +113,7 @@ class AccessibilityTest(unittest.TestCase):
         melody = gen.melody()
         with self.session() as s:
             keys, texts = self.picture(s)
+            self.assertEqual(self.menus, ["Game", "Commands", "Options", "Help"])
             ordered = sorted(keys.values(), key=lambda n: n.queryComponent().getExtents(0).x)
             self.assertEqual([k.name for k in ordered], KEY_NAMES)
             self.assertTrue(keys["E"].description.startswith("E3"))
