@@ -12,9 +12,11 @@ CMenuTitleAccessible::CMenuTitleAccessible(
     , m_pAction(pAction)
 { }
 
+// No object: the accessible cache would otherwise tie this item's life to the action's, while
+// the bar's interface owns it.
 QObject* CMenuTitleAccessible::object() const
 {
-    return m_pAction.data();
+    return nullptr;
 }
 
 QAccessibleInterface* CMenuTitleAccessible::childAt(int x, int y) const
