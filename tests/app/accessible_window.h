@@ -2,7 +2,7 @@
 
 #include "app/game_view.h"
 #include "app/main_window.h"
-#include "game/settings.h"
+#include "tests/dialogs/game_fixtures.h"
 
 #include <QAccessible>
 #include <QTest>
@@ -10,16 +10,13 @@
 #include <memory>
 
 // A shown game window with accessibility switched on, and its picture's interface.
-class CAccessibleWindowTest : public ::testing::Test
+class CAccessibleWindowTest : public CGameWindowTest
 {
 protected:
     void SetUp() override
     {
-        ResetGameGlobals();
         QAccessible::setActive(true);
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
+        CGameWindowTest::SetUp();
         m_pView = QAccessible::queryAccessibleInterface(m_pWindow->View());
         ASSERT_NE(m_pView, nullptr);
         ASSERT_EQ(m_pView->childCount(), 11);
@@ -27,7 +24,7 @@ protected:
     void TearDown() override
     {
         m_pWindow.reset();
-        ResetGameGlobals();
+        CGameWindowTest::TearDown();
     }
 
     // Children in order: banner, staff, keys 0..7, judgement.
@@ -37,6 +34,5 @@ protected:
     QAccessibleInterface* Judgement() const { return m_pView->child(10); }
     CMelodyGame& Game() const { return m_pWindow->m_game; }
 
-    std::unique_ptr<CMainWindow> m_pWindow;
     QAccessibleInterface* m_pView = nullptr;
 };

@@ -1,6 +1,6 @@
 #include "app/main_menu_bar.h"
 #include "app/main_window.h"
-#include "game/settings.h"
+#include "tests/dialogs/game_fixtures.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -13,15 +13,12 @@
 
 namespace {
 
-class MenuBarTest : public ::testing::Test
+class MenuBarTest : public CGameWindowTest
 {
 protected:
     void SetUp() override
     {
-        ResetGameGlobals();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
+        CGameWindowTest::SetUp();
         m_pWindow->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_pWindow.get()));
         m_pBar = qobject_cast<CMainMenuBar*>(m_pWindow->menuBar());
@@ -31,7 +28,7 @@ protected:
     void TearDown() override
     {
         CloseMenus();
-        m_pWindow.reset();
+        CGameWindowTest::TearDown();
     }
 
     QMenu* Menu(int i) const { return m_pBar->AllMenus()[i]->menu(); }
@@ -48,7 +45,6 @@ protected:
         return OpenMenu();
     }
 
-    std::unique_ptr<CMainWindow> m_pWindow;
     CMainMenuBar* m_pBar = nullptr;
 };
 

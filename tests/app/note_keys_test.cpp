@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"
 #include "game/settings.h"
+#include "tests/dialogs/game_fixtures.h"
 #include "tests/dialogs/modal_driver.h"
 
 #include <QApplication>
@@ -13,19 +14,15 @@
 
 namespace {
 
-class NoteKeysTest : public ::testing::Test
+class NoteKeysTest : public CGameWindowTest
 {
 protected:
     void SetUp() override
     {
-        ResetGameGlobals();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
+        CGameWindowTest::SetUp();
         // Long melodies: no judgement gets in the way of counting notes.
         Game().m_nLength = 8;
     }
-    void TearDown() override { ResetGameGlobals(); }
 
     CMelodyGame& Game() { return m_pWindow->m_game; }
     int HeldKey()
@@ -47,8 +44,6 @@ protected:
     {
         QTest::keyRelease(m_pWindow.get(), key, modifiers);
     }
-
-    std::unique_ptr<CMainWindow> m_pWindow;
 };
 
 } // namespace
