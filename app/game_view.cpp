@@ -1,5 +1,6 @@
 #include "app/game_view.h"
 
+#include "app/view_accessible.h"
 #include "game/key_geometry.h"
 #include "game/melody_game.h"
 #include "render/scene.h"
@@ -14,6 +15,15 @@ CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    CViewAccessible::Install();
+}
+
+void CGameView::ShowNewPicture()
+{
+    update();
+    // Until a screen reader asks for the picture there is nothing to tell.
+    if (m_pAccessible != nullptr)
+        m_pAccessible->Refresh();
 }
 
 void CGameView::paintEvent(QPaintEvent*)

@@ -4,6 +4,7 @@
 
 class CScene;
 class CMelodyGame;
+class CViewAccessible;
 
 // The picture area below the toolbar. It only copies the finished back buffer (its first
 // c_nShownRows rows) and turns mouse buttons into the game's input in client coordinates
@@ -14,6 +15,13 @@ class CGameView : public QWidget
 public:
     CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
 
+    const CScene& Scene() const { return m_scene; }
+    CMelodyGame& Game() const { return m_game; }
+    // The scene holds a new picture: repaint, and tell a screen reader what changed.
+    void ShowNewPicture();
+    // The picture's accessible interface once a screen reader asked for it (it tells the view).
+    void SetAccessible(CViewAccessible* pAccessible) { m_pAccessible = pAccessible; }
+
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
@@ -23,4 +31,5 @@ protected:
 private:
     const CScene& m_scene;
     CMelodyGame& m_game;
+    CViewAccessible* m_pAccessible = nullptr;
 };

@@ -1,6 +1,9 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "app/main_menu_bar.h"
+#include "app/note_input.h"
+#include "app/note_keys.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
@@ -21,7 +24,6 @@ namespace {
 
 constexpr int c_nFirstCommand = 40000;
 
-// The middle of key k's hit area, client coordinates: x 4 + 48k .. 50 + 48k, y 177 .. 248.
 } // namespace
 
 CMainWindow::CMainWindow(QWidget* pParent)
@@ -38,6 +40,7 @@ CMainWindow::CMainWindow(QWidget* pParent)
     m_pView = new CGameView(m_scene, m_game, this);
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
     setCentralWidget(m_pView);
+    new CNoteKeys(m_game, this);
     setFixedSize(sizeHint());
 
     // The outer rectangle of 400 x 305 is centred on the primary screen, not clamped.
@@ -77,7 +80,8 @@ QAction* CMainWindow::AddCommand(
 
 void CMainWindow::CreateMenus()
 {
-    QMenuBar* pBar = menuBar();
+    auto* pBar = new CMainMenuBar(this);
+    setMenuBar(pBar);
     QMenu* pGame = pBar->addMenu(QStringLiteral("&Game"));
     AddCommand(pGame, QStringLiteral("&New"), ID_GAME_NEW);
     pGame->addSeparator();
@@ -91,13 +95,11 @@ void CMainWindow::CreateMenus()
     QMenu* pOptions = pBar->addMenu(QStringLiteral("&Options"));
     AddCommand(pOptions, QStringLiteral("&Settings"), ID_SETTINGS);
 
-    // Help sits at the right end of the menu bar, in a bar of its own in the corner.
-    auto* pHelpBar = new QMenuBar(pBar);
-    QMenu* pHelp = pHelpBar->addMenu(QStringLiteral("&Help"));
+    // Help sits at the right end of the menu bar.
+    QMenu* pHelp = pBar->AddCornerMenu(QStringLiteral("&Help"));
     AddCommand(pHelp, QStringLiteral("&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
     pHelp->addSeparator();
     AddCommand(pHelp, QStringLiteral("&About"), ID_ABOUT);
-    pBar->setCornerWidget(pHelpBar, Qt::TopRightCorner);
 }
 
 void CMainWindow::CreateToolBar()
@@ -247,23 +249,21 @@ std::int64_t CMainWindow::CurrentTime()
 void CMainWindow::DrawScene()
 {
     if (m_scene.Compose())
-        m_pView->update();
+        m_pView->ShowNewPicture();
 }
 
 void CMainWindow::OnMidiKey(int nKey, bool bDown)
 {
-    if (nKey < 0 || nKey >= CMelodyGame::c_nKeyCount)
-        return;
+    CNoteInput input(m_game);
     if (!bDown) {
         // Of two keys held together the later one shows; letting go of the other changes nothing.
-        if (m_game.IsKeyDown(nKey))
-            m_game.OnLButtonUp();
+        if (CNoteInput::IsKey(nKey) && m_game.IsKeyDown(nKey))
+            input.Release();
         return;
     }
     // A modal dialog keeps clicks away from this window; it keeps the keyboard's away too.
-    if (QApplication::activeModalWidget())
-        return;
-    m_game.OnLButtonDown(KeyCentreX(nKey), KeyCentreY());
+    if (!QApplication::activeModalWidget())
+        input.Press(nKey);
 }
 
 void CMainWindow::timerEvent(QTimerEvent* pEvent)

@@ -27,6 +27,9 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
 
     connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
     DoDataExchange();
+    // Tab goes from OK to the link and back; OK has the focus first.
+    m_pUi->static1008->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(m_pUi->button1, m_pUi->static1008);
     m_pUi->button1->setFocus(Qt::OtherFocusReason);
 }
 

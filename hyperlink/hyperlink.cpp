@@ -34,6 +34,8 @@ CHyperLink::~CHyperLink()
 {
     if (m_pLabel)
         m_pLabel->removeEventFilter(this);
+    if (m_pWindow)
+        m_pWindow->removeEventFilter(this);
 }
 
 void CHyperLink::SubclassWidget(QLabel* pLabel)
@@ -43,6 +45,12 @@ void CHyperLink::SubclassWidget(QLabel* pLabel)
     m_pLabel = pLabel;
     PreSubclassWindow();
     m_pLabel->installEventFilter(this);
+    // A press elsewhere in the window keeps the mouse there until the release, so a release over
+    // the link is seen through the window.
+    if (pLabel->window() != pLabel) {
+        m_pWindow = pLabel->window();
+        m_pWindow->installEventFilter(this);
+    }
 }
 
 QLabel* CHyperLink::GetLabel() const
@@ -208,8 +216,20 @@ bool CHyperLink::OnKeyDown(const QKeyEvent* pEvent)
     return true;
 }
 
+bool CHyperLink::IsOverLabel(const QMouseEvent* pEvent) const
+{
+    return m_pLabel->isVisible()
+        && m_pLabel->rect().contains(m_pLabel->mapFromGlobal(pEvent->globalPosition()).toPoint());
+}
+
 bool CHyperLink::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    if (pWatched == m_pWindow && m_pLabel && pEvent->type() == QEvent::MouseButtonRelease) {
+        // The press was not on the link; a release over it opens it as long as it is active.
+        if (IsLeftButton(pEvent) && IsOverLabel(static_cast<QMouseEvent*>(pEvent)))
+            OnLButtonUp();
+        return false;
+    }
     if (pWatched != m_pLabel)
         return QObject::eventFilter(pWatched, pEvent);
     switch (pEvent->type()) {
@@ -228,7 +248,8 @@ bool CHyperLink::eventFilter(QObject* pWatched, QEvent* pEvent)
             OnLButtonDown();
         return true;
     case QEvent::MouseButtonRelease:
-        if (IsLeftButton(pEvent))
+        // The label keeps the mouse from the press on: a release off the link opens nothing.
+        if (IsLeftButton(pEvent) && IsOverLabel(static_cast<QMouseEvent*>(pEvent)))
             OnLButtonUp();
         return true;
     case QEvent::FocusIn:

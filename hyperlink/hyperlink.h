@@ -9,6 +9,7 @@
 #include <functional>
 
 class QLabel;
+class QWidget;
 class QEvent;
 class QMouseEvent;
 class QKeyEvent;
@@ -84,7 +85,9 @@ private:
     void OnSetFocus();
     void OnKillFocus();
     bool OnKeyDown(const QKeyEvent* pEvent);
+    bool IsOverLabel(const QMouseEvent* pEvent) const;
 
     QPointer<QLabel> m_pLabel;
+    QPointer<QWidget> m_pWindow; // the label's window, watched for releases over the label
     OpenFunction m_fnOpen;
 };

@@ -156,8 +156,18 @@ void CScene::UpdateLengthTexts()
         return;
     m_nTextLength = length;
     m_strLengthLabel = QString::number(length) + QStringLiteral(" Notes");
-    m_strBanner = QStringLiteral("Level ") + QString::number(length - 2) + QStringLiteral(": ")
-        + m_strLengthLabel;
+    m_strBanner = BannerText(length);
+}
+
+QString CScene::BannerText(int nLength)
+{
+    return QStringLiteral("Level ") + QString::number(nLength - 2) + QStringLiteral(": ")
+        + QString::number(nLength) + QStringLiteral(" Notes");
+}
+
+const QString& CScene::JudgementText() const
+{
+    return m_astrJudgement[m_game.Feedback()][m_game.IsCorrect() ? 1 : 0];
 }
 
 // The smileys and the length label; the field and its lines come with the static background.
@@ -175,7 +185,7 @@ void CScene::DrawStaff()
 
 void CScene::DrawJudgement()
 {
-    const QString& text = m_astrJudgement[m_game.Feedback()][m_game.IsCorrect() ? 1 : 0];
+    const QString& text = JudgementText();
     m_judgement.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, 150, text, m_penJudgementShadow,
         m_game.IsCorrect() ? m_penRight : m_penWrong);
 }

@@ -32,6 +32,11 @@ public:
     void SetDevicePixelRatio(qreal ratio);
     int DevicePixelRatio() const { return m_nRatio; }
 
+    // The judgement the turn state calls for (drawn only while it is shown), and the level
+    // banner's text for a melody length: the texts of the picture for anyone who reads them.
+    const QString& JudgementText() const;
+    static QString BannerText(int nLength);
+
 private:
     void CreateBuffers();
     void DrawBackground(QPainter& dc) const;

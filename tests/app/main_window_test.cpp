@@ -3,6 +3,7 @@
 #include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
+#include "tests/dialogs/game_fixtures.h"
 
 #include <QAction>
 #include <QMenuBar>
@@ -15,17 +16,9 @@
 
 namespace {
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public CGameWindowTest
 {
 protected:
-    void SetUp() override
-    {
-        ResetGameGlobals();
-        m_pWindow = std::make_unique<CMainWindow>();
-        m_pWindow->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
-    }
-
     // Presses the left button at a client point (y counted from below the menu bar).
     void ClickClient(int x, int y, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -39,8 +32,6 @@ protected:
             texts << (pAction->isSeparator() ? QStringLiteral("-") : pAction->text());
         return texts;
     }
-
-    std::unique_ptr<CMainWindow> m_pWindow;
 };
 
 } // namespace

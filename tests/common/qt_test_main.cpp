@@ -6,6 +6,10 @@
 int main(int argc, char** argv)
 {
     ::testing::InitGoogleTest(&argc, argv);
+#ifdef CANTABELL_TEST_SCALE_FACTOR
+    // A suite built for a screen of several device pixels per pixel.
+    qputenv("QT_SCALE_FACTOR", CANTABELL_TEST_SCALE_FACTOR);
+#endif
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))

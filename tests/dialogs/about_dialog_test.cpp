@@ -7,6 +7,7 @@
 #include "game_fixtures.h"
 #include "modal_driver.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
@@ -59,6 +60,32 @@ TEST_F(AboutDialogTest, ShowsNameCreditPictureAndALinkThatOpensItsOwnText)
     });
     QTest::mouseClick(pLink, Qt::LeftButton, {}, pLink->rect().center());
     EXPECT_EQ(opened, address);
+}
+
+TEST_F(AboutDialogTest, TabReachesTheLinkAfterOkAndSpaceOpensIt)
+{
+    CAboutDlg dlg;
+    dlg.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+    dlg.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
+    auto* pOk = dlg.findChild<QPushButton*>("button1");
+    auto* pLink = dlg.findChild<QLabel*>("static1008");
+    EXPECT_EQ(QApplication::focusWidget(), pOk);
+    int nOpened = 0;
+    dlg.m_link.SetOpenFunction([&nOpened](const QString&, int) {
+        ++nOpened;
+        return 42;
+    });
+
+    QTest::keyClick(pOk, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), pLink);
+    EXPECT_TRUE(dlg.m_link.m_bActive);
+    QTest::keyClick(pLink, Qt::Key_Space);
+    EXPECT_EQ(nOpened, 1);
+    EXPECT_TRUE(dlg.isVisible());
+    QTest::keyClick(pLink, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), pOk);
 }
 
 TEST_F(AboutOverGameTest, GameStandsStillWhileTheBoxIsOpen)

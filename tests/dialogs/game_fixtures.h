@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "game/settings.h"
+#include "game/timers.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -26,6 +27,18 @@ protected:
         m_pWindow->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
     }
+
+    CMelodyGame& Game() const { return m_pWindow->m_game; }
+    // Melodies of n notes from now on, as the Settings box's fixed length sets them.
+    void UseFixedLength(int n)
+    {
+        CGameSettings::SetIncrease(false);
+        ASSERT_TRUE(CGameSettings::SetFixedLength(n));
+        Game().OnTimer(TIMER_PLAY);
+        ASSERT_EQ(Game().Length(), n);
+    }
+    // The level banner ends as its timer would end it: the first melody is drawn.
+    void EndBanner() { Game().OnTimer(TIMER_LEVEL); }
 
     std::unique_ptr<CMainWindow> m_pWindow;
 };

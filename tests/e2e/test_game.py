@@ -170,6 +170,79 @@ class GameTest(unittest.TestCase):
             self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
 
 
+    def test_right_answer_by_the_home_row_keys(self):
+        melody = Generator(FAKE_EPOCH).melody()
+        with self.session() as s:
+            # A held key is red until it comes up, like a held mouse button.
+            s.sleep_until(1.0)
+            s.xdotool("windowfocus", "--sync", s.window)
+            s.xdotool("keydown", "--window", s.window, "d")
+            time.sleep(0.2)
+            shot = s.screenshot()
+            self.assertGreater(shot.count(s.picture_rect(4 + 96, 146, 48, 71), near(KEY_RED, 6)), 1500)
+            s.xdotool("keyup", "--window", s.window, "d")
+            time.sleep(0.2)
+            shot = s.screenshot()
+            self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
+
+            s.sleep_until(FIRST_MELODY_END)
+            s.key("F4")  # clears the note the held key entered
+            mark = len(s.samples())
+            for k in melody[:3]:
+                s.key("asdfghjk"[k])
+                time.sleep(0.5)  # each note heard whole
+            shot = s.screenshot()
+            entries = list(enumerate(melody[:3]))
+            self.assertEqual(self.staff_smileys(shot, s, entries), ["happy"] * 3)
+            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
+            self.assertEqual(heard_notes(s.samples(), mark)[:3], melody[:3])
+
+    def test_arrow_keys_reach_help_and_back(self):
+        def open_menu_x(s):
+            """Left edge (window x) of the open menu, or None."""
+            wx = s.geometry()[0]
+            found = None
+            for wid in s.xdotool("search", "--onlyvisible", "--name", ".*").stdout.split():
+                if wid == s.window:
+                    continue
+                out = s.xdotool("getwindowgeometry", "--shell", wid).stdout
+                values = dict(line.split("=", 1) for line in out.split() if "=" in line)
+                if int(values["WIDTH"]) < 300:  # not the root
+                    found = int(values["X"]) - wx
+            return found
+
+        with self.session() as s:
+            s.sleep_until(1.0)
+            # Alt highlights Game; Right goes along the bar to Options, then opens Help where
+            # the mouse opens it.
+            s.key("alt")
+            s.key("Right")
+            s.key("Right")
+            time.sleep(0.2)
+            self.assertIsNone(open_menu_x(s))
+            s.key("Right")
+            time.sleep(0.3)
+            help_x = open_menu_x(s)
+            self.assertIsNotNone(help_x)
+            s.key("Escape")
+            s.key("Escape")
+            s.click(370, -(s.menu_height // 2))  # the mouse on Help, in the menu bar
+            time.sleep(0.3)
+            self.assertEqual(open_menu_x(s), help_x)
+            s.key("Escape")
+            s.key("Escape")
+            # From Game, Left goes to Help, and on to Options.
+            s.key("alt")
+            s.key("Left")
+            time.sleep(0.3)
+            self.assertEqual(open_menu_x(s), help_x)
+            s.key("Left")
+            time.sleep(0.3)
+            options_x = open_menu_x(s)
+            self.assertIsNotNone(options_x)
+            self.assertLess(options_x, help_x)
+
     def test_settings_fixed_length_five(self):
         gen = Generator(FAKE_EPOCH)
         gen.melody()

@@ -148,6 +148,34 @@ TEST_F(HyperLinkTest, PressFocusesAndReleaseOpensThenVisitedOnceFocusLeaves)
     EXPECT_TRUE(m_aMessages.isEmpty());
 }
 
+TEST_F(HyperLinkTest, ReleaseOpensOnlyOverTheLinkWhereverThePressWas)
+{
+    Show();
+    const QPoint centre = m_pLabel->rect().center();
+    // Pressed on the link, dragged off: the label has the mouse, the release is outside it.
+    QTest::mousePress(m_pLabel, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(m_pLabel, Qt::LeftButton, {}, QPoint(-10, centre.y()));
+    QTest::mousePress(m_pLabel, Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(m_pLabel, Qt::LeftButton, {}, QPoint(centre.x(), m_pLabel->height() + 5));
+    EXPECT_TRUE(m_aOpened.isEmpty());
+    EXPECT_TRUE(m_link.m_bActive);
+
+    // The link keeps the focus; a press on the window's background, released over the link:
+    // the window has the mouse, and the link opens.
+    const QPoint overLink = m_pLabel->mapTo(&m_window, centre);
+    QTest::mousePress(&m_window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, overLink);
+    EXPECT_EQ(m_aOpened, QStringList {c_strUrl});
+    // Released elsewhere it does not; nor over the link once the focus has left it.
+    QTest::mousePress(&m_window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, QPoint(20, 10));
+    m_pEdit->setFocus();
+    QApplication::processEvents();
+    QTest::mousePress(&m_window, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&m_window, Qt::LeftButton, {}, overLink);
+    EXPECT_EQ(m_aOpened.size(), 1);
+}
+
 TEST_F(HyperLinkTest, AFailedOpenShowsTheMessageAndLeavesTheLinkUnvisited)
 {
     m_nOpenResult = 31;
