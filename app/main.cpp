@@ -1,3 +1,4 @@
+#include "app/display_guard.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
 
@@ -34,7 +35,10 @@ private:
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
+    // Without a display the program says so in one line and ends with status 1.
+    CDisplayGuard::Install(argc, argv);
     CGameApp app(argc, argv);
+    CDisplayGuard::Started();
     CStartupTrace::Mark("application");
     if (!app.InitInstance())
         return 1;

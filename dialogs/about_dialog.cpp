@@ -1,6 +1,7 @@
 #include "dialogs/about_dialog.h"
 
 #include "dialogs/credits.h"
+#include "dialogs/window_flags.h"
 #include "ui_about_dialog.h"
 
 #include <QLabel>
@@ -12,6 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     , m_pUi(std::make_unique<Ui::CAboutDlg>())
 {
     m_pUi->setupUi(this);
+    setWindowFlags(DialogWindowFlags());
     setFixedSize(size());
     m_pUi->staticTitle->setText(
         QStringLiteral("Cantabell v1.0\n") + QString::fromLatin1(c_szCreditLine));

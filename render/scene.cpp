@@ -1,6 +1,7 @@
 #include "render/scene.h"
 
 #include "game/melody_game.h"
+#include "render/picture_fonts.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -58,9 +59,10 @@ CScene::CScene(const CMelodyGame& game)
     , m_penBannerShadow(QColor(255, 180, 180))
     , m_penBanner(QColor(0, 135, 255))
 {
-    m_fontKeys.Create(QStringLiteral("Arial"), 16, QFont::Bold);
-    m_fontLarge.Create(QStringLiteral("Comic Sans MS"), 50, QFont::Bold);
-    m_fontSmall.Create(QStringLiteral("Comic Sans MS"), 18, QFont::DemiBold);
+    // The built-in faces, not whatever the machine has under the classic names.
+    m_fontKeys.Create(CPictureFonts::KeyFace(), 16, QFont::Bold);
+    m_fontLarge.Create(CPictureFonts::TextFace(), 50, QFont::Bold);
+    m_fontSmall.Create(CPictureFonts::TextFace(), 18, QFont::DemiBold);
 
     m_bmpKeyUp.LoadBitmap(QStringLiteral(":/BITMAP/122"));
     m_bmpKeyDown.LoadBitmap(QStringLiteral(":/BITMAP/123"));

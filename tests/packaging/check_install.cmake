@@ -36,7 +36,9 @@ if(NOT main_source MATCHES "setDesktopFileName\\(QStringLiteral\\(\"([^\"]+)\"\\
 endif()
 set(id ${CMAKE_MATCH_1})
 
-foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
+foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+        share/doc/cantabell/fonts/ComicNeue-LICENSE.txt
+        share/doc/cantabell/fonts/LiberationSans-LICENSE.txt)
     if(NOT EXISTS ${root}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()
