@@ -5,8 +5,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+#include <algorithm>
 
-CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
+CGameView::CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent)
     : QWidget(pParent)
     , m_scene(scene)
     , m_game(game)
@@ -15,13 +17,37 @@ CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
     setMouseTracking(false);
 }
 
+bool CGameView::FollowDevicePixelRatio()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (ratio == m_scene.DevicePixelRatio())
+        return false;
+    m_scene.SetDevicePixelRatio(ratio);
+    if (ratio != m_scene.DevicePixelRatio())
+        return false; // clamped: the picture already has the nearest ratio it takes
+    m_scene.Compose();
+    return true;
+}
+
+// A move to another screen reaches every widget of the window as this event; the scale of
+// the screen it is on changing brings a repaint, which checks the ratio as well.
+bool CGameView::event(QEvent* pEvent)
+{
+    const bool handled = QWidget::event(pEvent);
+    if (pEvent->type() == QEvent::ScreenChangeInternal && FollowDevicePixelRatio())
+        update();
+    return handled;
+}
+
 void CGameView::paintEvent(QPaintEvent*)
 {
+    FollowDevicePixelRatio();
     QPainter painter(this);
     const QImage& back = m_scene.BackBuffer();
     const qreal ratio = back.devicePixelRatio();
-    const QRect source(0, 0, back.width(), qRound(c_nShownRows * ratio));
-    painter.drawImage(QRectF(0, 0, back.width() / ratio, c_nShownRows), back, source);
+    // Whole device rows, copied one to one: the buffer is at the window's own ratio.
+    const QRect source(0, 0, back.width(), std::min(back.height(), qCeil(c_nShownRows * ratio)));
+    painter.drawImage(QRectF(0, 0, source.width() / ratio, source.height() / ratio), back, source);
 }
 
 void CGameView::mousePressEvent(QMouseEvent* pEvent)
