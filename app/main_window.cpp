@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/game_view.h"
+#include "app/strip_icon.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
@@ -108,14 +109,12 @@ void CMainWindow::CreateToolBar()
     m_pToolBar->setIconSize(QSize(96, 16));
 
     // The strip holds three 96 x 16 images that carry their own captions.
-    const QPixmap strip(QStringLiteral(":/BITMAP/144"));
     const int aId[3] = {ID_HEAR_AGAIN, ID_NEW_MELODY, ID_DELETE_NOTES};
     const char* const aszName[3] = {"Hear Again", "New Melody", "Delete Notes"};
     for (int i = 0; i < 3; ++i) {
         // No text on the action: the button then shows no tooltip.
         auto* pAction = new QAction(m_pToolBar);
-        if (!strip.isNull())
-            pAction->setIcon(QIcon(strip.copy(96 * i, 0, 96, 16)));
+        pAction->setIcon(CStripIconEngine::Icon(i)); // sharp at every device pixel ratio
         const int nId = aId[i];
         connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
         m_pToolBar->addAction(pAction);
