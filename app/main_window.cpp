@@ -256,3 +256,12 @@ void CMainWindow::timerEvent(QTimerEvent* pEvent)
     }
     QMainWindow::timerEvent(pEvent);
 }
+
+void CMainWindow::changeEvent(QEvent* pEvent)
+{
+    QMainWindow::changeEvent(pEvent);
+    // Wayland decorations drawn by Qt show a maximize button whatever the window's flags say.
+    if (pEvent->type() == QEvent::WindowStateChange
+        && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
+}

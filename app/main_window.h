@@ -64,6 +64,8 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* pEvent) override;
+    // The window has one size: a maximize that the window system offers anyway is undone.
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     void CreateMenus();

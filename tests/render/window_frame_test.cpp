@@ -1,12 +1,13 @@
-// The toolbar images come from the strip drawn at the screen's scale, not from an enlarged
-// 1x strip.
+// The main window's frame: one size only, and toolbar images drawn for the screen's scale.
 #include "app/main_window.h"
+#include "dialogs/about_dialog.h"
 
 #include <QAction>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
-TEST(ToolbarStripTest, EachRatioGetsTheStripDrawnForIt)
+TEST(WindowFrameTest, EachRatioGetsTheToolbarStripDrawnForIt)
 {
     CMainWindow window;
     const QList<QAction*> actions = window.ToolBar()->actions();
@@ -32,4 +33,30 @@ TEST(ToolbarStripTest, EachRatioGetsTheStripDrawnForIt)
                                .convertToFormat(QImage::Format_RGB32);
     EXPECT_EQ(between.size(), QSize(144, 24));
     EXPECT_NE(between.convertToFormat(QImage::Format_RGB32), fromOne);
+}
+
+TEST(WindowFrameTest, OneSizeNoMaximizeAndDialogsOverTheWindow)
+{
+    CMainWindow window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QSize size = window.size();
+    // Asked to maximize (or go full screen), as a decoration's button would, it stays as it is.
+    for (Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+        window.setWindowState(state);
+        QCoreApplication::processEvents();
+        EXPECT_FALSE(window.windowState() & state);
+        EXPECT_EQ(window.size(), size);
+    }
+    // A dialog: transient for the game window, title and close button only.
+    CAboutDlg dlg(&window);
+    EXPECT_EQ(dlg.parentWidget(), &window);
+    EXPECT_TRUE(dlg.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(dlg.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    dlg.show();
+    ASSERT_NE(dlg.windowHandle(), nullptr);
+    EXPECT_EQ(dlg.windowHandle()->transientParent(), window.windowHandle());
 }
