@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QtGlobal>
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -27,8 +28,15 @@ std::vector<SHeldMessage> g_aHeld;
 
 // Prints "cantabell: <what> <display>[: <reason>]" and ends the process at once: Qt is in the
 // middle of starting or of failing, so neither destructors nor exit handlers may run now.
+// Several threads may see the broken connection at once: only the first one speaks, the others
+// wait for it to end the process.
 [[noreturn]] void Fail(const char* szWhat, const QString& strReason)
 {
+    static std::atomic<bool> s_bFailing {false};
+    if (s_bFailing.exchange(true)) {
+        for (;;)
+            pause();
+    }
     QString line = QStringLiteral("cantabell: ") + QString::fromLatin1(szWhat) + QLatin1Char(' ')
         + g_strDisplay;
     if (!strReason.isEmpty())

@@ -12,6 +12,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import Session  # noqa: E402
+from wayland_session import Weston  # noqa: E402
 
 BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 DISPLAY_VARIABLES = ("DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
@@ -71,6 +72,29 @@ class NoDisplayTest(unittest.TestCase):
         self.assertEqual(code, 1, log)
         self.assertIn('cantabell: lost the display "%s" (X11)\n' % s.display, log)
         self.assertNotIn("Did the X11 server die", log)
+
+    def test_wayland_display_that_goes_away_ends_with_status_1(self):
+        weston = Weston(self.runtime.name)
+        try:
+            env = {k: v for k, v in os.environ.items() if k not in DISPLAY_VARIABLES}
+            env.update(weston.env())
+            env.update({"QT_QPA_PLATFORM": "wayland", "SDL_AUDIODRIVER": "dummy"})
+            game = subprocess.Popen([os.path.abspath(BINARY)], env=env, cwd=self.runtime.name,
+                                    stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+            time.sleep(2.0)
+            weston.proc.send_signal(signal.SIGKILL)
+            weston.proc.wait(10)
+            try:
+                out, err = game.communicate(timeout=20)
+            except subprocess.TimeoutExpired:
+                game.kill()
+                game.communicate()
+                raise
+        finally:
+            weston.stop()
+        self.assertEqual(game.returncode, 1, err)
+        self.assertEqual(err, 'cantabell: lost the display "%s" (Wayland)\n' % weston.socket)
+        self.assertEqual(out, "")
 
 
 if __name__ == "__main__":
