@@ -3,6 +3,7 @@
 #include "game/melody_game.h"
 #include "picture_probe.h"
 #include "render/scene.h"
+#include "scene_rig.h"
 
 #include <QSet>
 #include <QtMath>
@@ -16,26 +17,8 @@ constexpr QRgb c_crWhite = 0xffffff;
 constexpr QRgb c_crBlack = 0x000000;
 constexpr qreal c_adRatio[] = {1.25, 1.5, 3.0};
 
-class SceneFractionalTest : public ::testing::TestWithParam<qreal>
+class SceneFractionalTest : public ::testing::TestWithParam<qreal>, protected CSceneRig
 {
-protected:
-    SceneFractionalTest()
-        : m_game(m_host)
-        , m_scene(m_game)
-    {
-        m_game.m_bShowLevel = false;
-    }
-
-    QImage ComposeAt(qreal ratio)
-    {
-        m_scene.SetDevicePixelRatio(ratio);
-        m_scene.Compose();
-        return m_scene.BackBuffer().copy();
-    }
-
-    CQuietHost m_host;
-    CMelodyGame m_game;
-    CScene m_scene;
 };
 
 // Device rows of one colour in column x, from device row y0 on, before another colour starts.

@@ -2,6 +2,7 @@
 #include "game/melody_game.h"
 #include "picture_probe.h"
 #include "render/scene.h"
+#include "scene_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -29,26 +30,8 @@ int SharpBlocks(const QImage& img, const QRect& rc, QRgb crInk, QRgb crPaper)
     return count;
 }
 
-class SceneHiDpiTest : public ::testing::Test
+class SceneHiDpiTest : public ::testing::Test, protected CSceneRig
 {
-protected:
-    SceneHiDpiTest()
-        : m_game(m_host)
-        , m_scene(m_game)
-    {
-        m_game.m_bShowLevel = false;
-    }
-
-    QImage ComposeAt(int nRatio)
-    {
-        m_scene.SetDevicePixelRatio(nRatio);
-        m_scene.Compose();
-        return m_scene.BackBuffer().copy();
-    }
-
-    CQuietHost m_host;
-    CMelodyGame m_game;
-    CScene m_scene;
 };
 
 TEST_F(SceneHiDpiTest, BufferHoldsTwoByTwoDevicePixelsPerPicturePixel)
