@@ -73,4 +73,24 @@ TEST_F(GameViewRatioTest, ScreenChangeComposesAtTheNewRatioAtOnce)
     EXPECT_FALSE(m_view.FollowDevicePixelRatio());
 }
 
+TEST_F(GameViewRatioTest, ClickLandsOnTheKeyDrawnUnderIt)
+{
+    m_view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_view));
+    const qreal ratio = m_view.devicePixelRatioF();
+    for (int k : {0, 4, 7}) {
+        // Mouse positions are in the view's logical pixels whatever the ratio.
+        const QPoint at(4 + 48 * k + 23, 213 - 32);
+        QTest::mousePress(&m_view, Qt::LeftButton, {}, at);
+        EXPECT_TRUE(m_game.m_abKeyDown[k]) << k;
+        // The key under that point is the one shown held (red) at the next frame.
+        m_scene.Compose();
+        const QImage shot = m_view.grab().toImage();
+        const QRgb c = shot.pixel(qFloor(at.x() * ratio), qFloor(at.y() * ratio));
+        EXPECT_GT(qRed(c), qBlue(c) + 80) << k;
+        QTest::mouseRelease(&m_view, Qt::LeftButton, {}, at);
+        EXPECT_FALSE(m_game.m_abKeyDown[k]);
+    }
+}
+
 } // namespace
