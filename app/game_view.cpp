@@ -19,12 +19,11 @@ CGameView::CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent)
 
 bool CGameView::FollowDevicePixelRatio()
 {
-    const qreal ratio = devicePixelRatioF();
-    if (ratio == m_scene.DevicePixelRatio())
+    const qreal before = m_scene.DevicePixelRatio();
+    // A ratio out of the picture's range is clamped: it may leave the picture as it is.
+    m_scene.SetDevicePixelRatio(devicePixelRatioF());
+    if (m_scene.DevicePixelRatio() == before)
         return false;
-    m_scene.SetDevicePixelRatio(ratio);
-    if (ratio != m_scene.DevicePixelRatio())
-        return false; // clamped: the picture already has the nearest ratio it takes
     m_scene.Compose();
     return true;
 }

@@ -18,8 +18,8 @@ public:
 
     CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
 
-    // Composes the picture again if the view's device pixel ratio is not the picture's. True
-    // when it did.
+    // Composes the picture again if the view's device pixel ratio (clamped to the picture's
+    // range) is not the picture's. True when it did.
     bool FollowDevicePixelRatio();
 
 protected:
