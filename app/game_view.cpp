@@ -7,8 +7,10 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QtMath>
+#include <algorithm>
 
-CGameView::CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent)
+CGameView::CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent)
     : QWidget(pParent)
     , m_scene(scene)
     , m_game(game)
@@ -26,13 +28,36 @@ void CGameView::ShowNewPicture()
         m_pAccessible->Refresh();
 }
 
+bool CGameView::FollowDevicePixelRatio()
+{
+    const qreal before = m_scene.DevicePixelRatio();
+    // A ratio out of the picture's range is clamped: it may leave the picture as it is.
+    m_scene.SetDevicePixelRatio(devicePixelRatioF());
+    if (m_scene.DevicePixelRatio() == before)
+        return false;
+    m_scene.Compose();
+    return true;
+}
+
+// A move to another screen reaches every widget of the window as this event; the scale of
+// the screen it is on changing brings a repaint, which checks the ratio as well.
+bool CGameView::event(QEvent* pEvent)
+{
+    const bool handled = QWidget::event(pEvent);
+    if (pEvent->type() == QEvent::ScreenChangeInternal && FollowDevicePixelRatio())
+        update();
+    return handled;
+}
+
 void CGameView::paintEvent(QPaintEvent*)
 {
+    FollowDevicePixelRatio();
     QPainter painter(this);
     const QImage& back = m_scene.BackBuffer();
     const qreal ratio = back.devicePixelRatio();
-    const QRect source(0, 0, back.width(), qRound(c_nShownRows * ratio));
-    painter.drawImage(QRectF(0, 0, back.width() / ratio, c_nShownRows), back, source);
+    // Whole device rows, copied one to one: the buffer is at the window's own ratio.
+    const QRect source(0, 0, back.width(), std::min(back.height(), qCeil(c_nShownRows * ratio)));
+    painter.drawImage(QRectF(0, 0, source.width() / ratio, source.height() / ratio), back, source);
 }
 
 void CGameView::mousePressEvent(QMouseEvent* pEvent)

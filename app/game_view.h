@@ -8,12 +8,18 @@ class CViewAccessible;
 
 // The picture area below the toolbar. It only copies the finished back buffer (its first
 // c_nShownRows rows) and turns mouse buttons into the game's input in client coordinates
-// (view y + c_nClientTop, game/key_geometry.h).
+// (view y + c_nClientTop, game/key_geometry.h). It keeps the picture at its screen's device
+// pixel ratio: when the window moves to a screen with another ratio, or the screen's ratio
+// changes, the picture is composed again at the new one before it is shown.
 class CGameView : public QWidget
 {
     Q_OBJECT
 public:
-    CGameView(const CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
+    CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent = nullptr);
+
+    // Composes the picture again if the view's device pixel ratio (clamped to the picture's
+    // range) is not the picture's. True when it did.
+    bool FollowDevicePixelRatio();
 
     const CScene& Scene() const { return m_scene; }
     CMelodyGame& Game() const { return m_game; }
@@ -23,13 +29,14 @@ public:
     void SetAccessible(CViewAccessible* pAccessible) { m_pAccessible = pAccessible; }
 
 protected:
+    bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
     void mouseDoubleClickEvent(QMouseEvent* pEvent) override;
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
 
 private:
-    const CScene& m_scene;
+    CScene& m_scene;
     CMelodyGame& m_game;
     CViewAccessible* m_pAccessible = nullptr;
 };

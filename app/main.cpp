@@ -1,9 +1,12 @@
 #include "app/build_info.h"
+#include "app/command_script.h"
+#include "app/display_guard.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <cstdio>
 #include <memory>
 
 // The application object: starts the one main window and runs the event loop.
@@ -25,17 +28,33 @@ public:
         m_pMainWindow = std::make_unique<CMainWindow>();
         CStartupTrace::Mark("window");
         m_pMainWindow->show();
+        StartScript();
         return true;
     }
 
 private:
+    // Commands at set times, only when CANTABELL_SCRIPT is set (see CCommandScript).
+    void StartScript()
+    {
+        if (!qEnvironmentVariableIsSet("CANTABELL_SCRIPT"))
+            return;
+        m_pScript = std::make_unique<CCommandScript>(*m_pMainWindow);
+        for (const QString& entry : m_pScript->Start(qEnvironmentVariable("CANTABELL_SCRIPT")))
+            std::fprintf(stderr, "cantabell: CANTABELL_SCRIPT: skipping \"%s\"\n",
+                entry.toLocal8Bit().constData());
+    }
+
     std::unique_ptr<CMainWindow> m_pMainWindow;
+    std::unique_ptr<CCommandScript> m_pScript;
 };
 
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
+    // Without a display the program says so in one line and ends with status 1.
+    CDisplayGuard::Install(argc, argv);
     CGameApp app(argc, argv);
+    CDisplayGuard::Started();
     CStartupTrace::Mark("application");
     if (!app.InitInstance())
         return 1;

@@ -4,6 +4,7 @@
 #include "app/main_menu_bar.h"
 #include "app/note_input.h"
 #include "app/note_keys.h"
+#include "app/strip_icon.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
@@ -113,14 +114,12 @@ void CMainWindow::CreateToolBar()
     m_pToolBar->setIconSize(QSize(96, 16));
 
     // The strip holds three 96 x 16 images that carry their own captions.
-    const QPixmap strip(QStringLiteral(":/BITMAP/144"));
     const int aId[3] = {ID_HEAR_AGAIN, ID_NEW_MELODY, ID_DELETE_NOTES};
     const char* const aszName[3] = {"Hear Again", "New Melody", "Delete Notes"};
     for (int i = 0; i < 3; ++i) {
         // No text on the action: the button then shows no tooltip.
         auto* pAction = new QAction(m_pToolBar);
-        if (!strip.isNull())
-            pAction->setIcon(QIcon(strip.copy(96 * i, 0, 96, 16)));
+        pAction->setIcon(CStripIconEngine::Icon(i)); // sharp at every device pixel ratio
         const int nId = aId[i];
         connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
         m_pToolBar->addAction(pAction);
@@ -275,4 +274,13 @@ void CMainWindow::timerEvent(QTimerEvent* pEvent)
         }
     }
     QMainWindow::timerEvent(pEvent);
+}
+
+void CMainWindow::changeEvent(QEvent* pEvent)
+{
+    QMainWindow::changeEvent(pEvent);
+    // Wayland decorations drawn by Qt show a maximize button whatever the window's flags say.
+    if (pEvent->type() == QEvent::WindowStateChange
+        && (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+        setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowFullScreen));
 }

@@ -70,6 +70,8 @@ public:
 
 protected:
     void timerEvent(QTimerEvent* pEvent) override;
+    // The window has one size: a maximize that the window system offers anyway is undone.
+    void changeEvent(QEvent* pEvent) override;
 
 private slots:
     // A white key of a MIDI keyboard, folded to key nKey: its note-on is a left click on that

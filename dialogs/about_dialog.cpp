@@ -2,6 +2,7 @@
 
 #include "app/build_info.h"
 #include "dialogs/credits.h"
+#include "dialogs/window_flags.h"
 #include "ui_about_dialog.h"
 
 #include <QLabel>
@@ -13,6 +14,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     , m_pUi(std::make_unique<Ui::CAboutDlg>())
 {
     m_pUi->setupUi(this);
+    setWindowFlags(DialogWindowFlags());
     setFixedSize(size());
     m_pUi->staticTitle->setText(QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion)
         + QStringLiteral("\n") + QString::fromLatin1(c_szCreditLine));

@@ -1,5 +1,6 @@
 #include "dialogs/settings_dialog.h"
 
+#include "dialogs/window_flags.h"
 #include "game/settings.h"
 #include "ui_settings_dialog.h"
 
@@ -24,6 +25,7 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent)
     , m_pUi(std::make_unique<Ui::CSettingsDlg>())
 {
     m_pUi->setupUi(this);
+    setWindowFlags(DialogWindowFlags());
     setFixedSize(size());
     m_editIncreaseAfter = m_pUi->edit1007;
     m_editFixedLength = m_pUi->edit1005;

@@ -1,6 +1,7 @@
 #include "dialogs/tutorial_dialog.h"
 
 #include "dialogs/credits.h"
+#include "dialogs/window_flags.h"
 #include "ui_tutorial_dialog.h"
 
 #include <QPushButton>
@@ -37,6 +38,7 @@ CTutorialDlg::CTutorialDlg(QWidget* pParent)
     , m_pUi(std::make_unique<Ui::CTutorialDlg>())
 {
     m_pUi->setupUi(this);
+    setWindowFlags(DialogWindowFlags());
     setFixedSize(size());
     connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
     DoDataExchange();

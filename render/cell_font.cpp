@@ -8,6 +8,9 @@ void CCellFont::Create(const QString& strFace, int nCellHeight, QFont::Weight we
     m_font = QFont(strFace);
     m_font.setWeight(weight);
     m_font.setStyleStrategy(QFont::PreferAntialias);
+    // Light (vertical-only) hinting, the desktop default, asked for explicitly: left to the
+    // machine's font configuration, widths and shapes would follow its settings.
+    m_font.setHintingPreference(QFont::PreferVerticalHinting);
     // The largest pixel size whose cell fits. Heights grow with the size, so start from the
     // size that one probe predicts and step from there: each probe loads a font engine.
     const int wanted = std::max(1, nCellHeight);

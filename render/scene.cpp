@@ -2,6 +2,7 @@
 
 #include "game/notes.h"
 #include "game/turn_picture.h"
+#include "render/picture_fonts.h"
 
 #include <QGuiApplication>
 #include <algorithm>
@@ -13,41 +14,29 @@ namespace {
 constexpr int c_nTile = 80; // texture tile size, pixels; fixed, not read from the bitmap
 constexpr QRgb c_crNoTexture = 0xffd89850u; // plain tan in place of a texture that did not load
 
+constexpr qreal c_dMaxRatio = 8; // device pixels per picture pixel
+
 // Width of a pen in whole pixels (at least 1).
 int PenWidth(const QPen& pen)
 {
     return std::max(1, pen.width());
 }
 
-// A horizontal line from x0 up to but excluding x1, with the pen's width centred on y the way
-// the game has always drawn it: a 2-pixel line at y covers rows y - 1 and y.
-void HorizontalLine(QPainter& dc, const QPen& pen, int x0, int x1, int y)
+qreal InitialRatio()
 {
-    const int w = PenWidth(pen);
-    dc.fillRect(QRect(x0, y - w / 2, x1 - x0, w), pen.color());
+    return qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1;
 }
 
-// A filled rectangle outlined with the pen; (x1, y1) is excluded, the outline is centred on the
-// edges x0, x1 - 1, y0 and y1 - 1.
-void FramedRect(QPainter& dc, const QPen& pen, const QColor& crFill, int x0, int y0, int x1, int y1)
+bool IsWhole(qreal ratio)
 {
-    const int w = PenWidth(pen);
-    const QRect outer(
-        QPoint(x0 - w / 2, y0 - w / 2), QPoint(x1 - 1 - w / 2 + w - 1, y1 - 1 - w / 2 + w - 1));
-    dc.fillRect(outer, pen.color());
-    dc.fillRect(outer.adjusted(w, w, -w, -w), crFill);
-}
-
-int InitialRatio()
-{
-    return qGuiApp != nullptr ? static_cast<int>(std::ceil(qGuiApp->devicePixelRatio())) : 1;
+    return ratio == std::floor(ratio);
 }
 
 } // namespace
 
 CScene::CScene(const CTurnPicture& game)
     : m_game(game)
-    , m_nRatio(std::max(1, InitialRatio()))
+    , m_dRatio(std::clamp(InitialRatio(), qreal(1), c_dMaxRatio))
     , m_crTransparent(qRgb(255, 255, 255))
     , m_penRed(QColor(255, 0, 0), 2)
     , m_penBlack(QColor(0, 0, 0), 2)
@@ -59,9 +48,10 @@ CScene::CScene(const CTurnPicture& game)
     , m_penBannerShadow(QColor(255, 180, 180))
     , m_penBanner(QColor(0, 135, 255))
 {
-    m_fontKeys.Create(QStringLiteral("Arial"), 16, QFont::Bold);
-    m_fontLarge.Create(QStringLiteral("Comic Sans MS"), 50, QFont::Bold);
-    m_fontSmall.Create(QStringLiteral("Comic Sans MS"), 18, QFont::DemiBold);
+    // The built-in faces, not whatever the machine has under the classic names.
+    m_fontKeys.Create(CPictureFonts::KeyFace(), 16, QFont::Bold);
+    m_fontLarge.Create(CPictureFonts::TextFace(), 50, QFont::Bold);
+    m_fontSmall.Create(CPictureFonts::TextFace(), 18, QFont::DemiBold);
 
     m_bmpKeyUp.LoadBitmap(QStringLiteral(":/BITMAP/122"));
     m_bmpKeyDown.LoadBitmap(QStringLiteral(":/BITMAP/123"));
@@ -85,42 +75,102 @@ CScene::CScene(const CTurnPicture& game)
 
 void CScene::SetDevicePixelRatio(qreal ratio)
 {
-    const int n = std::max(1, static_cast<int>(std::ceil(ratio)));
-    if (n == m_nRatio)
+    const qreal r = std::isfinite(ratio) ? std::clamp(ratio, qreal(1), c_dMaxRatio) : qreal(1);
+    if (r == m_dRatio)
         return;
-    m_nRatio = n;
+    m_dRatio = r;
     CreateBuffers();
+}
+
+QSize CScene::DeviceSize() const
+{
+    return QSize(static_cast<int>(std::ceil(c_nPictureWidth * m_dRatio)),
+        static_cast<int>(std::ceil(c_nPictureHeight * m_dRatio)));
 }
 
 void CScene::CreateBuffers()
 {
-    m_imgBack
-        = QImage(c_nPictureWidth * m_nRatio, c_nPictureHeight * m_nRatio, QImage::Format_RGB32);
-    m_imgBack.setDevicePixelRatio(m_nRatio);
-    m_imgStatic = QImage(m_imgBack.size(), QImage::Format_RGB32);
-    m_imgStatic.setDevicePixelRatio(m_nRatio);
+    const QSize size = DeviceSize();
+    m_imgBack = QImage(size, QImage::Format_RGB32);
+    m_imgBack.setDevicePixelRatio(m_dRatio);
+    m_imgStatic = QImage(size, QImage::Format_RGB32);
+    m_imgStatic.setDevicePixelRatio(m_dRatio);
+    m_lastKey = CSceneKey(); // nothing composed at this ratio yet
     QPainter dc(&m_imgStatic);
     DrawBackground(dc);
+}
+
+// The tiles, enlarged without smoothing: at a whole ratio every texture pixel becomes an n x n
+// block; otherwise the tiled 1x picture is sampled at the nearest pixel for each device pixel.
+void CScene::DrawTexture(QPainter& dc) const
+{
+    QImage tile = m_imgTexture.copy(0, 0, c_nTile, c_nTile).convertToFormat(QImage::Format_RGB32);
+    if (!IsWhole(m_dRatio)) {
+        QImage plain(c_nPictureWidth, c_nPictureHeight, QImage::Format_RGB32);
+        QPainter tiles(&plain);
+        for (int x = 0; x < c_nPictureWidth; x += c_nTile)
+            for (int y = 0; y < c_nPictureHeight; y += c_nTile)
+                tiles.drawImage(QPoint(x, y), tile);
+        tiles.end();
+        const QImage device
+            = plain.scaled(DeviceSize(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        dc.save();
+        dc.setWorldTransform(QTransform::fromScale(1 / m_dRatio, 1 / m_dRatio));
+        dc.drawImage(QPoint(0, 0), device);
+        dc.restore();
+        return;
+    }
+    const int n = static_cast<int>(m_dRatio);
+    tile = tile.scaled(tile.size() * n, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    tile.setDevicePixelRatio(n);
+    for (int x = 0; x < c_nPictureWidth; x += c_nTile)
+        for (int y = 0; y < c_nPictureHeight; y += c_nTile)
+            dc.drawImage(QPoint(x, y), tile);
+}
+
+void CScene::FillSnapped(QPainter& dc, const QRect& rc, const QColor& cr) const
+{
+    if (IsWhole(m_dRatio)) {
+        dc.fillRect(rc, cr); // already whole device pixels
+        return;
+    }
+    const auto snap = [this](int v) { return qRound(v * m_dRatio); };
+    const QRect device(QPoint(snap(rc.left()), snap(rc.top())),
+        QPoint(snap(rc.right() + 1) - 1, snap(rc.bottom() + 1) - 1));
+    dc.save();
+    dc.setWorldTransform(QTransform::fromScale(1 / m_dRatio, 1 / m_dRatio));
+    dc.fillRect(device, cr);
+    dc.restore();
+}
+
+// A horizontal line from x0 up to but excluding x1, with the pen's width centred on y the way
+// the game has always drawn it: a 2-pixel line at y covers rows y - 1 and y.
+void CScene::HorizontalLine(QPainter& dc, const QPen& pen, int x0, int x1, int y) const
+{
+    const int w = PenWidth(pen);
+    FillSnapped(dc, QRect(x0, y - w / 2, x1 - x0, w), pen.color());
+}
+
+// A filled rectangle outlined with the pen; the outline is centred on the edges of rc.
+void CScene::FramedRect(QPainter& dc, const QPen& pen, const QColor& crFill, const QRect& rc) const
+{
+    const int w = PenWidth(pen);
+    const QRect outer = rc.adjusted(-w / 2, -w / 2, w - 1 - w / 2, w - 1 - w / 2);
+    FillSnapped(dc, outer, pen.color());
+    FillSnapped(dc, outer.adjusted(w, w, -w, -w), crFill);
 }
 
 // Steps that never depend on the turn state: tiles, the top line, the staff's field and lines.
 void CScene::DrawBackground(QPainter& dc) const
 {
-    if (m_imgTexture.isNull()) {
-        dc.fillRect(QRect(0, 0, c_nPictureWidth, c_nPictureHeight), QColor::fromRgb(c_crNoTexture));
-    } else {
-        // The tile enlarged without smoothing, one device pixel block per texture pixel.
-        QImage tile
-            = m_imgTexture.copy(0, 0, c_nTile, c_nTile).convertToFormat(QImage::Format_RGB32);
-        tile = tile.scaled(tile.size() * m_nRatio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-        tile.setDevicePixelRatio(m_nRatio);
-        for (int x = 0; x < c_nPictureWidth; x += c_nTile)
-            for (int y = 0; y < c_nPictureHeight; y += c_nTile)
-                dc.drawImage(QPoint(x, y), tile);
-    }
+    if (m_imgTexture.isNull())
+        FillSnapped(dc, QRect(0, 0, c_nPictureWidth, c_nPictureHeight), QColor::fromRgb(c_crNoTexture));
+    else
+        DrawTexture(dc);
     // The picture's top row, a 1-pixel black line.
-    dc.fillRect(QRect(0, 0, c_nPictureWidth, 1), Qt::black);
-    FramedRect(dc, m_penBlack, Qt::white, 5, 10, c_nPictureWidth - 13, 138);
+    FillSnapped(dc, QRect(0, 0, c_nPictureWidth, 1), Qt::black);
+    // The field from (5, 10) up to but excluding (c_nPictureWidth - 13, 138).
+    FramedRect(dc, m_penBlack, Qt::white, QRect(QPoint(5, 10), QPoint(c_nPictureWidth - 14, 137)));
     for (int j = 0; j < 5; ++j)
         HorizontalLine(dc, m_penRed, 10, c_nPictureWidth - 19, 42 + 16 * j);
 }
@@ -130,7 +180,7 @@ bool CScene::Compose()
     if (m_imgBack.isNull() || m_imgStatic.size() != m_imgBack.size())
         return false;
     // The same turn state gives the same picture: the buffer already holds it.
-    const CSceneKey key(m_game, m_nRatio);
+    const CSceneKey key(m_game, qRound(m_dRatio * 1000)); // the ratio in thousandths
     if (key == m_lastKey)
         return false;
     m_lastKey = key;

@@ -15,8 +15,9 @@ class CTurnPicture;
 
 // The picture of the main window, composed from the turn state into a back buffer of
 // c_nPictureWidth x c_nPictureHeight pixels (picture coordinates: origin at client (0, 32)). On a
-// screen with n device pixels per pixel the buffer holds n x n device pixels for each picture
-// pixel, so text and lines stay sharp; all coordinates stay in picture pixels.
+// screen with r device pixels per pixel (r may be fractional) the buffer holds the picture at that
+// screen's device pixels: texts are drawn at that resolution, lines and fills cover whole device
+// pixels, and bitmaps are enlarged without smoothing. All coordinates stay in picture pixels.
 class CScene
 {
 public:
@@ -27,10 +28,10 @@ public:
     bool Compose();
     const QImage& BackBuffer() const { return m_imgBack; }
 
-    // Device pixels per picture pixel, rounded up to a whole number (at least 1): bitmaps and
-    // their masks need whole device pixels. The back buffer is undefined until the next Compose.
+    // Device pixels per picture pixel, 1 to 8 (values outside are clamped). A new ratio makes
+    // new buffers; the back buffer is undefined until the next Compose, which draws it anew.
     void SetDevicePixelRatio(qreal ratio);
-    int DevicePixelRatio() const { return m_nRatio; }
+    qreal DevicePixelRatio() const { return m_dRatio; }
 
     // The judgement the turn state calls for (drawn only while it is shown), and the level
     // banner's text for a melody length: the texts of the picture for anyone who reads them.
@@ -38,8 +39,14 @@ public:
     static QString BannerText(int nLength);
 
 private:
+    QSize DeviceSize() const; // of the buffers, device pixels
     void CreateBuffers();
     void DrawBackground(QPainter& dc) const;
+    void DrawTexture(QPainter& dc) const;
+    // Fills a rectangle of picture pixels, its edges moved to the nearest device pixel edges.
+    void FillSnapped(QPainter& dc, const QRect& rc, const QColor& cr) const;
+    void HorizontalLine(QPainter& dc, const QPen& pen, int x0, int x1, int y) const;
+    void FramedRect(QPainter& dc, const QPen& pen, const QColor& crFill, const QRect& rc) const;
     void DrawStaff();
     void DrawJudgement();
     void DrawKeyboard();
@@ -47,7 +54,7 @@ private:
     void UpdateLengthTexts();
 
     const CTurnPicture& m_game;
-    int m_nRatio = 1;
+    qreal m_dRatio = 1;
 
     QImage m_imgBack; // the back buffer (m_bmpBack), painted through m_dcBack during Compose
     QPainter m_dcBack;

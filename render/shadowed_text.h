@@ -21,11 +21,16 @@ private:
     static constexpr int c_nShadow = 2; // pixels right and down
 
     void Paint(QPainter& dc, const CCellFont& font, int x, int y) const;
+    void PaintLayer(const CCellFont& font, qreal dRatio, const QPointF& ptOffset);
 
     QImage m_imgLayer; // premultiplied ARGB at the picture's device ratio
     QPoint m_ptLayer; // where the layer's top-left goes, relative to (x, y)
+    // Device pixels the layer's corner lies right of and below the device pixel it is put on:
+    // the texts in the layer are moved by as much, so that they land where drawing them
+    // straight would put them.
+    QPointF m_ptOffset;
     QString m_str;
     QPen m_penShadow;
     QPen m_penText;
-    int m_nRatio = 0;
+    qreal m_dRatio = 0;
 };

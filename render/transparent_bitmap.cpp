@@ -20,13 +20,13 @@ void CTransparentBitmap::Attach(const QImage& img)
     m_img = img.isNull() ? QImage() : img.convertToFormat(QImage::Format_RGB32);
     m_imgDrawn = QImage();
     m_imgMask = QImage();
-    m_nRatio = 0;
+    m_dRatio = 0;
 }
 
-void CTransparentBitmap::Prepare(int nRatio, QRgb crTransparent)
+void CTransparentBitmap::Prepare(qreal dRatio, QRgb crTransparent)
 {
     const QRgb key = crTransparent & 0xffffffu;
-    if (nRatio == m_nRatio && key == m_crMaskFor && !m_imgMask.isNull())
+    if (dRatio == m_dRatio && key == m_crMaskFor && !m_imgMask.isNull())
         return;
     QImage mask(m_img.size(), QImage::Format_RGB32);
     for (int y = 0; y < m_img.height(); ++y) {
@@ -35,18 +35,19 @@ void CTransparentBitmap::Prepare(int nRatio, QRgb crTransparent)
         for (int x = 0; x < m_img.width(); ++x)
             pMask[x] = (pSource[x] & 0xffffffu) == key ? m_crBkColor : m_crTextColor;
     }
-    if (nRatio > 1) {
-        // Nearest neighbour: every bitmap pixel becomes an exact n x n block, no blur.
-        const QSize size = m_img.size() * nRatio;
+    if (dRatio != 1) {
+        // Nearest neighbour, no blur: at a whole ratio every bitmap pixel becomes an exact
+        // n x n block, at a fractional one a block of the nearest whole size.
+        const QSize size(qRound(m_img.width() * dRatio), qRound(m_img.height() * dRatio));
         m_imgDrawn = m_img.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
         m_imgMask = mask.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     } else {
         m_imgDrawn = m_img;
         m_imgMask = mask;
     }
-    m_imgDrawn.setDevicePixelRatio(nRatio);
-    m_imgMask.setDevicePixelRatio(nRatio);
-    m_nRatio = nRatio;
+    m_imgDrawn.setDevicePixelRatio(dRatio);
+    m_imgMask.setDevicePixelRatio(dRatio);
+    m_dRatio = dRatio;
     m_crMaskFor = key;
 }
 
@@ -62,11 +63,11 @@ bool CTransparentBitmap::BlitDirect(QPainter* pDC, int x, int y)
     QImage* pImage = static_cast<QImage*>(pDevice);
     // A shared image would detach under scanLine() and leave the painter on the old pixels.
     if (!pImage->isDetached() || pImage->format() != QImage::Format_RGB32
-        || std::lround(pImage->devicePixelRatio()) != m_nRatio)
+        || pImage->devicePixelRatio() != m_dRatio)
         return false;
-    const QRect target = QRect(x * m_nRatio, y * m_nRatio, m_imgDrawn.width(), m_imgDrawn.height())
-                             .intersected(pImage->rect());
-    const int dx = x * m_nRatio, dy = y * m_nRatio;
+    const int dx = qRound(x * m_dRatio), dy = qRound(y * m_dRatio);
+    const QRect target
+        = QRect(dx, dy, m_imgDrawn.width(), m_imgDrawn.height()).intersected(pImage->rect());
     for (int row = target.top(); row <= target.bottom(); ++row) {
         QRgb* pDest = reinterpret_cast<QRgb*>(pImage->scanLine(row));
         const QRgb* pSource = reinterpret_cast<const QRgb*>(m_imgDrawn.constScanLine(row - dy));
@@ -84,7 +85,7 @@ void CTransparentBitmap::DrawTransparent(QPainter* pDC, int x, int y, QRgb crTra
     if (IsNull() || pDC == nullptr || !pDC->isActive())
         return;
     const qreal deviceRatio = pDC->device()->devicePixelRatio();
-    Prepare(std::max(1, static_cast<int>(std::lround(deviceRatio))), crTransparent);
+    Prepare(deviceRatio > 0 ? deviceRatio : 1, crTransparent);
     if (BlitDirect(pDC, x, y))
         return;
 

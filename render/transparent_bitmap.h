@@ -20,8 +20,9 @@ public:
 
     // Draws the whole bitmap with its top-left corner at (x, y), in the painter's logical
     // pixels. The painter must be on an off-screen image: it holds a mixed picture in between.
-    // On a device with n device pixels per logical pixel (n rounded to a whole number) the
-    // bitmap is enlarged n times without smoothing. The painter's state is left as it was.
+    // On a device with r device pixels per logical pixel the bitmap is enlarged to r times its
+    // size without smoothing (each device pixel shows the nearest bitmap pixel), its corner on
+    // the device pixel nearest (x, y) * r. The painter's state is left as it was.
     void DrawTransparent(QPainter* pDC, int x, int y, QRgb crTransparent);
 
     // Size in bitmap pixels; 0 without a bitmap.
@@ -34,15 +35,15 @@ private:
     QRgb m_crTextColor; // mask value for painted pixels: clears the destination under the AND
     QRgb m_crBkColor; // mask value for transparent pixels: keeps the destination under the AND
 
-    void Prepare(int nRatio, QRgb crTransparent);
+    void Prepare(qreal dRatio, QRgb crTransparent);
     bool BlitDirect(QPainter* pDC, int x, int y);
 
     QImage m_img; // RGB32: Qt would convert a palette image on every draw
 
     // The mask depends only on the image and the transparent colour, and the enlarged copies
     // only on the device ratio, so they are made once and kept rather than every frame.
-    QImage m_imgDrawn; // m_img enlarged m_nRatio times
+    QImage m_imgDrawn; // m_img enlarged m_dRatio times
     QImage m_imgMask; // m_crBkColor where m_img is transparent, m_crTextColor elsewhere
-    int m_nRatio = 0; // 0: nothing prepared yet
+    qreal m_dRatio = 0; // 0: nothing prepared yet
     QRgb m_crMaskFor = 0;
 };

@@ -33,7 +33,9 @@ stage_install(/opt/cantabell-test root)
 # The id the program announces to the window system, from the build.
 set(id ${APP_ID})
 
-foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml)
+foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+        share/doc/cantabell/fonts/ComicNeue-LICENSE.txt
+        share/doc/cantabell/fonts/LiberationSans-LICENSE.txt)
     if(NOT EXISTS ${root}/${path})
         message(FATAL_ERROR "not installed: ${path}")
     endif()

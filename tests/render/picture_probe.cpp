@@ -1,28 +1,37 @@
 #include "picture_probe.h"
 
+#include <QtMath>
 #include <cstdlib>
 
 namespace Probe {
 
 namespace {
 
-int Ratio(const QImage& img)
+qreal Ratio(const QImage& img)
 {
-    return std::max(1, qRound(img.devicePixelRatio()));
+    return std::max(qreal(1), img.devicePixelRatio());
+}
+
+// The device pixels that show the picture rectangle rc.
+QRect DeviceRect(const QImage& img, const QRect& rc)
+{
+    const qreal n = Ratio(img);
+    return QRect(QPoint(qFloor(rc.left() * n), qFloor(rc.top() * n)),
+        QPoint(qCeil((rc.right() + 1) * n) - 1, qCeil((rc.bottom() + 1) * n) - 1))
+        .intersected(img.rect());
 }
 
 } // namespace
 
 QRgb At(const QImage& img, int x, int y)
 {
-    const int n = Ratio(img);
-    return img.pixel(x * n, y * n) & 0xffffffu;
+    const qreal n = Ratio(img);
+    return img.pixel(qFloor(x * n + 0.01), qFloor(y * n + 0.01)) & 0xffffffu;
 }
 
 int Count(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& test)
 {
-    const int n = Ratio(img);
-    const QRect device = QRect(rc.topLeft() * n, rc.size() * n).intersected(img.rect());
+    const QRect device = DeviceRect(img, rc);
     int count = 0;
     for (int y = device.top(); y <= device.bottom(); ++y)
         for (int x = device.left(); x <= device.right(); ++x)
@@ -32,13 +41,13 @@ int Count(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& t
 
 QRect Bounds(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& test)
 {
-    const int n = Ratio(img);
-    const QRect device = QRect(rc.topLeft() * n, rc.size() * n).intersected(img.rect());
+    const qreal n = Ratio(img);
+    const QRect device = DeviceRect(img, rc);
     QRect found;
     for (int y = device.top(); y <= device.bottom(); ++y)
         for (int x = device.left(); x <= device.right(); ++x)
             if (test(img.pixel(x, y) & 0xffffffu))
-                found |= QRect(x / n, y / n, 1, 1);
+                found |= QRect(qFloor(x / n), qFloor(y / n), 1, 1);
     return found;
 }
 

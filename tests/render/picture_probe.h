@@ -9,10 +9,11 @@
 // Reading a composed picture in picture pixels, whatever its device pixel ratio.
 namespace Probe {
 
-// The colour at picture pixel (x, y): the top-left device pixel of its block.
+// The colour at picture pixel (x, y): the device pixel at its top-left corner.
 QRgb At(const QImage& img, int x, int y);
 
-// Device pixels inside the picture rectangle rc for which the predicate holds.
+// Device pixels inside the picture rectangle rc (every device pixel it touches) for which the
+// predicate holds.
 int Count(const QImage& img, const QRect& rc, const std::function<bool(QRgb)>& test);
 
 // Device-pixel bounding box of those pixels, in picture pixels (rounded down); null if none.

@@ -1,7 +1,7 @@
 // The picture composed at two device pixels per picture pixel.
-#include "picture_fake.h"
 #include "picture_probe.h"
 #include "render/scene.h"
+#include "scene_rig.h"
 
 #include <gtest/gtest.h>
 
@@ -29,24 +29,8 @@ int SharpBlocks(const QImage& img, const QRect& rc, QRgb crInk, QRgb crPaper)
     return count;
 }
 
-class SceneHiDpiTest : public ::testing::Test
+class SceneHiDpiTest : public ::testing::Test, protected CSceneRig
 {
-protected:
-    SceneHiDpiTest()
-        : m_scene(m_game)
-    {
-        m_game.m_bShowLevel = false;
-    }
-
-    QImage ComposeAt(int nRatio)
-    {
-        m_scene.SetDevicePixelRatio(nRatio);
-        m_scene.Compose();
-        return m_scene.BackBuffer().copy();
-    }
-
-    CPictureFake m_game;
-    CScene m_scene;
 };
 
 TEST_F(SceneHiDpiTest, BufferHoldsTwoByTwoDevicePixelsPerPicturePixel)
@@ -55,10 +39,16 @@ TEST_F(SceneHiDpiTest, BufferHoldsTwoByTwoDevicePixelsPerPicturePixel)
     EXPECT_EQ(img.size(), QSize(800, 610));
     EXPECT_EQ(img.devicePixelRatio(), 2.0);
     EXPECT_EQ(m_scene.DevicePixelRatio(), 2);
-    // A fractional ratio is rounded up: bitmaps need whole device pixels.
+    // A fractional ratio is kept: the buffer has that screen's device pixels, rounded up.
     m_scene.SetDevicePixelRatio(1.5);
     m_scene.Compose();
-    EXPECT_EQ(m_scene.BackBuffer().size(), QSize(800, 610));
+    EXPECT_EQ(m_scene.BackBuffer().size(), QSize(600, 458));
+    EXPECT_EQ(m_scene.BackBuffer().devicePixelRatio(), 1.5);
+    // Out of range: below 1 the picture stays at 1, above 8 at 8.
+    for (qreal ratio : {0.5, 0.0, -2.0, 20.0}) {
+        m_scene.SetDevicePixelRatio(ratio);
+        EXPECT_EQ(m_scene.DevicePixelRatio(), ratio < 1 ? 1.0 : 8.0) << ratio;
+    }
 }
 
 TEST_F(SceneHiDpiTest, BitmapsAndTextureAreEnlargedWithoutBlur)

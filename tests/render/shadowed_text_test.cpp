@@ -3,15 +3,16 @@
 #include "render/shadowed_text.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
 
-QImage Background(int nRatio)
+QImage Background(qreal dRatio)
 {
-    QImage img(400 * nRatio, 120 * nRatio, QImage::Format_RGB32);
-    img.setDevicePixelRatio(nRatio);
+    QImage img(qCeil(400 * dRatio), qCeil(120 * dRatio), QImage::Format_RGB32);
+    img.setDevicePixelRatio(dRatio);
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             img.setPixel(x, y, qRgb((x * 7) & 0xff, (y * 5) & 0xff, 200));
@@ -39,7 +40,8 @@ TEST(ShadowedTextTest, LayerMatchesStraightDrawingAtEveryRatio)
     CCellFont font;
     font.Create(QStringLiteral("Comic Sans MS"), 50, QFont::Bold);
     const QPen shadow(QColor(255, 180, 180)), text(QColor(0, 135, 255));
-    for (int ratio : {1, 2, 3}) {
+    // At 1.5 and 2.5 the layer lies on a fractional device position of the text.
+    for (qreal ratio : {1.0, 1.5, 2.0, 2.5, 3.0}) {
         QImage straight = Background(ratio);
         {
             QPainter dc(&straight);
@@ -56,7 +58,10 @@ TEST(ShadowedTextTest, LayerMatchesStraightDrawingAtEveryRatio)
             shadowed.Draw(dc, font, 200, 45, QStringLiteral("Level 4: 6 Notes"), shadow, text);
         }
         EXPECT_NE(layered, Background(ratio)) << ratio;
-        EXPECT_EQ(Differences(straight, layered), 0) << "ratio " << ratio;
+        // Where the text's and the shadow's shaded edges overlap, blending them in the layer
+        // first can round a channel differently by a step or two: a pixel or two at most.
+        EXPECT_LE(Differences(straight, layered), ratio == qFloor(ratio) ? 0 : 2)
+            << "ratio " << ratio;
     }
 }
 

@@ -37,6 +37,9 @@ int main(int argc, char** argv)
         bOk &= Save(
             CIconPainter::Icon(nSize), out.filePath(QStringLiteral("icon-%1.png").arg(nSize)));
     bOk &= Save(CToolbarPainter::Strip(), out.filePath(QStringLiteral("144.png")));
+    for (const int nScale : {2, 3})
+        bOk &= Save(CToolbarPainter::Strip(nScale),
+            out.filePath(QStringLiteral("144@%1x.png").arg(nScale)));
     bOk &= Save(CIconPainter::AboutPicture(), out.filePath(QStringLiteral("112.png")));
     return bOk ? 0 : 1;
 }

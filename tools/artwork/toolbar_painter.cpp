@@ -141,11 +141,12 @@ void CToolbarPainter::DrawCell(QPainter& painter, int nCell, const char* szCapti
     painter.drawText(nLeft + 19, nBaseline, strCaption);
 }
 
-QImage CToolbarPainter::Strip()
+QImage CToolbarPainter::Strip(int nScale)
 {
-    QImage img(3 * c_nCellWidth, c_nCellHeight, QImage::Format_RGB32);
+    QImage img(3 * c_nCellWidth * nScale, c_nCellHeight * nScale, QImage::Format_RGB32);
     img.fill(c_crBackground);
     QPainter painter(&img);
+    painter.scale(nScale, nScale);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     DrawCell(painter, 0, "Hear Again");

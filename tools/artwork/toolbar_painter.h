@@ -10,8 +10,9 @@ class QPainter;
 class CToolbarPainter
 {
 public:
-    // The 288 x 16 strip, Format_Indexed8 with exactly the 16 colours of Palette().
-    static QImage Strip();
+    // The 288 x 16 strip painted nScale times as large (for screens with that many device
+    // pixels per pixel), Format_Indexed8 with exactly the 16 colours of Palette().
+    static QImage Strip(int nScale = 1);
     static QVector<QRgb> Palette();
 
 private:

@@ -1,0 +1,161 @@
+#include "app/display_guard.h"
+
+#include <QByteArray>
+#include <QtGlobal>
+#include <atomic>
+#include <cstdio>
+#include <cstring>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A message held back while the platform plugin starts, with its context's strings copied.
+struct SHeldMessage
+{
+    QtMsgType type;
+    QByteArray file;
+    QByteArray function;
+    QByteArray category;
+    int line;
+    QString text;
+};
+
+QtMessageHandler g_pPreviousHandler = nullptr;
+bool g_bStarting = false;
+QString g_strDisplay; // DescribeDisplay() of the plugins Qt tries
+std::vector<SHeldMessage> g_aHeld;
+
+// Prints "cantabell: <what> <display>[: <reason>]" and ends the process at once: Qt is in the
+// middle of starting or of failing, so neither destructors nor exit handlers may run now.
+// Several threads may see the broken connection at once: only the first one speaks, the others
+// wait for it to end the process.
+[[noreturn]] void Fail(const char* szWhat, const QString& strReason)
+{
+    static std::atomic<bool> s_bFailing {false};
+    if (s_bFailing.exchange(true)) {
+        for (;;)
+            pause();
+    }
+    QString line = QStringLiteral("cantabell: ") + QString::fromLatin1(szWhat) + QLatin1Char(' ')
+        + g_strDisplay;
+    if (!strReason.isEmpty())
+        line += QStringLiteral(": ") + strReason;
+    const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+    _exit(1);
+}
+
+// Why no plugin started, when a held message says more than "could not connect".
+QString HeldReason()
+{
+    for (const SHeldMessage& msg : g_aHeld) {
+        if (msg.text.contains(QLatin1String("Could not find the Qt platform plugin")))
+            return QStringLiteral("its Qt platform plugin is not installed");
+    }
+    return QString();
+}
+
+void Forward(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (g_pPreviousHandler != nullptr)
+        g_pPreviousHandler(type, context, text);
+}
+
+void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (g_bStarting) {
+        // A fatal message while the application object is made: no platform plugin started.
+        if (type == QtFatalMsg)
+            Fail("cannot open the display", HeldReason());
+        g_aHeld.push_back({type, QByteArray(context.file), QByteArray(context.function),
+            QByteArray(context.category), context.line, text});
+        return;
+    }
+    if (CDisplayGuard::IsConnectionLost(text))
+        Fail("lost the display", QString());
+    Forward(type, context, text);
+}
+
+bool IsWayland(const QString& strPlatform)
+{
+    return strPlatform.startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+QStringList CDisplayGuard::PlatformNames(int argc, char** argv)
+{
+    QString strName;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "-platform") == 0 || std::strcmp(argv[i], "--platform") == 0)
+            strName = QString::fromLocal8Bit(argv[i + 1]);
+    }
+    if (strName.isEmpty())
+        strName = qEnvironmentVariable("QT_QPA_PLATFORM");
+    if (strName.isEmpty()) {
+        // Qt's own default: X11, or Wayland in a Wayland session other than GNOME's.
+        const QString desktop = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower()
+            + qEnvironmentVariable("XDG_SESSION_DESKTOP").toLower();
+        const bool wayland = qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")
+            && !desktop.contains(QLatin1String("gnome"));
+        strName = wayland ? QStringLiteral("wayland") : QStringLiteral("xcb");
+    }
+    QStringList astrNames;
+    for (const QString& entry : strName.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = entry.section(QLatin1Char(':'), 0, 0).trimmed();
+        if (!name.isEmpty())
+            astrNames << name;
+    }
+    return astrNames;
+}
+
+QString CDisplayGuard::DescribeDisplay(const QStringList& astrPlatform)
+{
+    QStringList astrParts;
+    for (const QString& platform : astrPlatform) {
+        if (platform == QLatin1String("xcb")) {
+            const QString display = qEnvironmentVariable("DISPLAY");
+            astrParts << (display.isEmpty()
+                    ? QStringLiteral("(X11, DISPLAY is not set)")
+                    : QLatin1Char('"') + display + QStringLiteral("\" (X11)"));
+        } else if (IsWayland(platform)) {
+            QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
+            if (display.isEmpty())
+                display = QStringLiteral("wayland-0");
+            astrParts << QLatin1Char('"') + display + QStringLiteral("\" (Wayland)");
+        } else {
+            astrParts << QStringLiteral("(platform \"") + platform + QStringLiteral("\")");
+        }
+    }
+    astrParts.removeDuplicates();
+    return astrParts.join(QStringLiteral(" or "));
+}
+
+bool CDisplayGuard::IsConnectionLost(const QString& strMessage)
+{
+    return strMessage.contains(QLatin1String("X11 connection broke"))
+        || strMessage.contains(QLatin1String("Wayland connection broke"))
+        || strMessage.contains(QLatin1String("Wayland connection experienced a fatal error"));
+}
+
+void CDisplayGuard::Install(int argc, char** argv)
+{
+    g_strDisplay = DescribeDisplay(PlatformNames(argc, argv));
+    g_bStarting = true;
+    g_pPreviousHandler = qInstallMessageHandler(HandleMessage);
+}
+
+void CDisplayGuard::Started()
+{
+    g_bStarting = false;
+    std::vector<SHeldMessage> aHeld;
+    aHeld.swap(g_aHeld);
+    for (const SHeldMessage& msg : aHeld) {
+        const QMessageLogContext context(msg.file.isNull() ? nullptr : msg.file.constData(),
+            msg.line, msg.function.isNull() ? nullptr : msg.function.constData(),
+            msg.category.isNull() ? nullptr : msg.category.constData());
+        Forward(msg.type, context, msg.text);
+    }
+}
