@@ -164,7 +164,8 @@ void CScene::FramedRect(QPainter& dc, const QPen& pen, const QColor& crFill, con
 void CScene::DrawBackground(QPainter& dc) const
 {
     if (m_imgTexture.isNull())
-        FillSnapped(dc, QRect(0, 0, c_nPictureWidth, c_nPictureHeight), QColor::fromRgb(c_crNoTexture));
+        FillSnapped(
+            dc, QRect(0, 0, c_nPictureWidth, c_nPictureHeight), QColor::fromRgb(c_crNoTexture));
     else
         DrawTexture(dc);
     // The picture's top row, a 1-pixel black line.
