@@ -56,6 +56,19 @@ def _read_display_number(fd, timeout):
     return int(text.strip())
 
 
+def stop_process(proc, timeout=5):
+    """Ends a process started by a test: SIGTERM, and SIGKILL if it is still there after
+    `timeout` seconds. Safe on a process that has ended already, or None."""
+    if proc is None or proc.poll() is not None:
+        return
+    proc.send_signal(signal.SIGTERM)
+    try:
+        proc.wait(timeout)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
 def _wait_for(predicate, timeout, step=0.05):
     end = time.monotonic() + timeout
     while time.monotonic() < end:
@@ -172,13 +185,7 @@ class Session:
 
     def __exit__(self, *exc):
         for proc in (self.app, self.xvfb):
-            if proc and proc.poll() is None:
-                proc.send_signal(signal.SIGTERM)
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
+            stop_process(proc)
         if getattr(self, "log", None):
             self.log.close()
         if not os.environ.get("CANTABELL_E2E_KEEP"):

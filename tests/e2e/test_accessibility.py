@@ -7,14 +7,13 @@ suite; each case starts its own X server and game through the harness.
 Run: CANTABELL_BINARY=build/cantabell dbus-run-session -- python3 tests/e2e/test_accessibility.py -v
 """
 import os
-import signal
 import subprocess
 import sys
 import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes  # noqa: E402
+from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes, stop_process  # noqa: E402
 
 BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 KEY_NAMES = ["E", "F", "G", "A", "B", "C", "D", "E'"]
@@ -57,13 +56,7 @@ class AccessibilityTest(unittest.TestCase):
 
     @classmethod
     def tearDownClass(cls):
-        if cls.launcher and cls.launcher.poll() is None:
-            cls.launcher.send_signal(signal.SIGTERM)
-            try:
-                cls.launcher.wait(5)
-            except subprocess.TimeoutExpired:
-                cls.launcher.kill()
-                cls.launcher.wait()
+        stop_process(cls.launcher)
 
     def session(self):
         return Session(BINARY, extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})

@@ -9,7 +9,6 @@ Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/wayland_session.py
 import glob
 import os
 import shutil
-import signal
 import struct
 import subprocess
 import sys
@@ -19,7 +18,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (  # noqa: E402
-    FAKE_DATE, FAKE_EPOCH, SAMPLE_RATE, Generator, Image, heard_notes, near, onsets)
+    FAKE_DATE, FAKE_EPOCH, SAMPLE_RATE, Generator, Image, heard_notes, near, onsets, stop_process)
 
 BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 KEY_BLUE = (0, 109, 196)
@@ -68,13 +67,7 @@ class Weston:
         return Image(data)
 
     def stop(self):
-        if self.proc.poll() is None:
-            self.proc.send_signal(signal.SIGTERM)
-            try:
-                self.proc.wait(10)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+        stop_process(self.proc, 10)
         self.log.close()
 
 

@@ -9,7 +9,6 @@ Run: CANTABELL_BINARY=build/cantabell MIDI_SEND=build/tests/midi/midi_send \
 import os
 import re
 import shutil
-import signal
 import subprocess
 import sys
 import tempfile
@@ -17,7 +16,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import FAKE_EPOCH, Generator, Session, heard_notes, near, onsets  # noqa: E402
+from harness import FAKE_EPOCH, Generator, Session, heard_notes, near, onsets, stop_process  # noqa: E402
 
 BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 MIDI_SEND = os.environ.get("MIDI_SEND", "build/tests/midi/midi_send")
@@ -153,13 +152,7 @@ class JackServer:
         return found
 
     def _end_process(self):
-        if self.proc.poll() is None:
-            self.proc.send_signal(signal.SIGTERM)
-            try:
-                self.proc.wait(30)
-            except subprocess.TimeoutExpired:
-                self.proc.kill()
-                self.proc.wait()
+        stop_process(self.proc, 30)
 
     def stop(self):
         self._end_process()
