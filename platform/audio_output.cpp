@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 #include <vector>
 
@@ -47,6 +48,31 @@ std::vector<const char*> Candidates()
     return aDriver;
 }
 
+// Samples per callback for the driver SDL runs.
+int SamplesFor(const char* szDriver, const AudioOutput::SRequest& request)
+{
+    if (szDriver != nullptr && std::strcmp(szDriver, "pipewire") == 0)
+        return request.nPipeWireSamples;
+    if (szDriver != nullptr && std::strcmp(szDriver, "pulseaudio") == 0)
+        return request.nPulseSamples;
+    return request.nSamples;
+}
+
+bool g_bDriverUp = false; // SDL's audio is initialised with no device open (see Close)
+
+std::uint32_t OpenDevice(const AudioOutput::SRequest& request)
+{
+    SDL_AudioSpec want {};
+    want.freq = request.nRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 1;
+    want.samples = static_cast<Uint16>(SamplesFor(SDL_GetCurrentAudioDriver(), request));
+    want.callback = request.pCallback;
+    want.userdata = request.pUser;
+    SDL_AudioSpec have {};
+    return SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+}
+
 std::uint32_t OpenWith(const char* szDriver, const AudioOutput::SRequest& request)
 {
     if (szDriver != nullptr)
@@ -56,15 +82,7 @@ std::uint32_t OpenWith(const char* szDriver, const AudioOutput::SRequest& reques
         SDL_SetHint(SDL_HINT_AUDIODRIVER, nullptr);
     if (nInit != 0)
         return 0;
-    SDL_AudioSpec want {};
-    want.freq = request.nRate;
-    want.format = AUDIO_S16SYS;
-    want.channels = 1;
-    want.samples = static_cast<Uint16>(request.nSamples);
-    want.callback = request.pCallback;
-    want.userdata = request.pUser;
-    SDL_AudioSpec have {};
-    const SDL_AudioDeviceID nDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    const std::uint32_t nDevice = OpenDevice(request);
     if (nDevice == 0)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return nDevice;
@@ -86,8 +104,17 @@ std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver)
         "PULSE_PROP", ("application.icon_name=" + strIcon + " media.role=game").c_str());
     const CScopedEnv pipeWireProps(
         "PIPEWIRE_PROPS", ("{ application.icon-name = " + strIcon + " }").c_str());
+    std::uint32_t nDevice = 0;
+    if (g_bDriverUp) {
+        // Still connected to the server from the last opening: the quick way back.
+        g_bDriverUp = false;
+        nDevice = OpenDevice(request);
+        if (nDevice == 0)
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
     for (const char* szDriver : Candidates()) {
-        const std::uint32_t nDevice = OpenWith(szDriver, request);
+        if (nDevice == 0)
+            nDevice = OpenWith(szDriver, request);
         if (nDevice != 0) {
             const char* szName = SDL_GetCurrentAudioDriver();
             strDriver = szName != nullptr ? szName : "";
@@ -99,12 +126,22 @@ std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver)
     return 0;
 }
 
-void AudioOutput::Close(std::uint32_t nDevice)
+void AudioOutput::Close(std::uint32_t nDevice, bool bKeepDriver)
 {
     if (nDevice == 0)
         return;
     SDL_CloseAudioDevice(nDevice);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (bKeepDriver)
+        g_bDriverUp = true;
+    else
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+void AudioOutput::Shut()
+{
+    if (g_bDriverUp)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    g_bDriverUp = false;
 }
 
 bool AudioOutput::IsLost(std::uint32_t nDevice)

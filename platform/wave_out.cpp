@@ -53,8 +53,9 @@ void CWaveOut::Close()
     m_bAttempted = false;
     m_bFresh = false;
     m_mix = CVoiceMix {};
+    m_bShutPending = true;
     m_cvRequest.notify_all();
-    m_cvDone.wait(lock, [this] { return m_nDevice.load() == 0; });
+    m_cvDone.wait(lock, [this] { return m_nDevice.load() == 0 && !m_bShutPending; });
 }
 
 std::string CWaveOut::Driver() const
@@ -132,12 +133,13 @@ void CWaveOut::Run()
     while (!m_bQuit) {
         const bool bOpen = m_nDevice.load() != 0;
         const Clock::time_point now = Clock::now();
-        if (bOpen && m_bWanted && IsIdle(now))
+        const bool bIdle = bOpen && m_bWanted && IsIdle(now);
+        if (bIdle)
             m_bWanted = false;
         if (bOpen && (!m_bWanted || IsLost(nLastSamples, lastProgress))) {
             const bool bLost = m_bWanted;
             lock.unlock();
-            CloseOutput();
+            CloseOutput(bIdle);
             lock.lock();
             if (bLost) {
                 m_bFailed = true; // try again at once, then every c_nRetryMs
@@ -150,12 +152,19 @@ void CWaveOut::Run()
             lock.lock();
             nLastSamples = 0;
             lastProgress = Clock::now();
+        } else if (!bOpen && m_bShutPending) {
+            lock.unlock();
+            AudioOutput::Shut();
+            lock.lock();
+            m_bShutPending = false;
+            m_cvDone.notify_all();
         } else {
             Wait(lock);
         }
     }
     lock.unlock();
-    CloseOutput();
+    CloseOutput(false);
+    AudioOutput::Shut();
 }
 
 void CWaveOut::Wait(std::unique_lock<std::mutex>& lock)
@@ -172,8 +181,10 @@ void CWaveOut::TryOpen()
 {
     m_nSamplesOut.store(0, std::memory_order_relaxed); // the callback starts counting anew
     std::string strDriver;
-    const std::uint32_t nDevice = AudioOutput::Open(
-        {c_nSampleRate, c_nBufferSamples, &CWaveOut::Callback, this}, strDriver);
+    const std::uint32_t nDevice
+        = AudioOutput::Open({c_nSampleRate, c_nBufferSamples, c_nPipeWireBufferSamples,
+                                c_nPulseBufferSamples, &CWaveOut::Callback, this},
+            strDriver);
     const std::lock_guard<std::mutex> lock(m_mutex);
     ++m_nAttempts;
     m_bAttempted = true;
@@ -184,6 +195,8 @@ void CWaveOut::TryOpen()
         m_bFailed = false;
         m_nDevice.store(nDevice, std::memory_order_release);
         m_nOpenCount.fetch_add(1, std::memory_order_release);
+        if (m_lastSoundAt < now)
+            m_lastSoundAt = now; // the quiet spell before an idle close starts now at the latest
         // A note that waited long for the output would sound out of time: drop it.
         if (m_bFresh && now - m_playAt > std::chrono::milliseconds(c_nStaleMs)) {
             m_mix.Stop();
@@ -200,11 +213,11 @@ void CWaveOut::TryOpen()
     m_cvDone.notify_all();
 }
 
-void CWaveOut::CloseOutput()
+void CWaveOut::CloseOutput(bool bKeepDriver)
 {
     const std::uint32_t nDevice = m_nDevice.load();
     // Waits for a running callback, so the PCM is no longer read after this.
-    AudioOutput::Close(nDevice);
+    AudioOutput::Close(nDevice, bKeepDriver);
     m_nDevice.store(0, std::memory_order_release);
 }
 

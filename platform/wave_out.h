@@ -12,10 +12,10 @@
 #include <thread>
 
 // The process's one sound channel: one SDL audio output (22050 Hz, mono, signed 16-bit, 256-
-// sample buffers of about 11.6 ms) fed by a CVoiceMix. Play replaces whatever sounds (the old
-// note fades out over 3 ms): nothing else mixes. The PCM is read in place by the audio
-// callback; it must stay valid while it sounds and for the fade after it was replaced or
-// stopped (the note images are resources, valid for the whole run).
+// sample buffers of about 11.6 ms, fewer through a sound server) fed by a CVoiceMix. Play replaces
+// whatever sounds (the old note fades out over 3 ms): nothing else mixes. The PCM is read in place
+// by the audio callback; it must stay valid while it sounds and for the fade after it was replaced
+// or stopped (the note images are resources, valid for the whole run).
 //
 // The output is opened, closed and reopened by a thread of its own, so that no call from the
 // user-interface thread waits for a sound server (but Open and Close, which say they wait).
@@ -29,7 +29,11 @@ class CWaveOut
 public:
     static constexpr int c_nSampleRate = 22050; // samples per second
     static constexpr int c_nBufferSamples = 256; // per callback
-    static constexpr int c_nRetryMs = 1000; // between attempts while there is no output
+    // Per callback through the sound servers, which buffer a period of their own: as small
+    // as keeps a recorded melody free of gaps on a busy machine, for click to sound near 10 ms.
+    static constexpr int c_nPipeWireBufferSamples = 128;
+    static constexpr int c_nPulseBufferSamples = 192;
+    static constexpr int c_nRetryMs = 500; // between attempts while there is no output
     static constexpr int c_nIdleCloseMs = 4000; // silence before a server's stream closes
     static constexpr int c_nStallMs = 1000; // no callback for this long: the output is gone
     static constexpr int c_nStaleMs = 500; // a note that waited longer for the output is dropped
@@ -87,7 +91,8 @@ private:
     // The thread that owns the output; the steps below run on it without m_mutex held.
     void Run();
     void TryOpen();
-    void CloseOutput();
+    // Keeps SDL connected to the server after an idle close, for a quick reopening.
+    void CloseOutput(bool bKeepDriver);
     // While open, m_mutex held: the output is lost (reported so, or its callback has not run
     // for c_nStallMs), or a server's stream has been silent long enough to close.
     bool IsLost(std::uint64_t& nLastSamples, Clock::time_point& lastProgress);
@@ -104,13 +109,14 @@ private:
     bool m_bQuit = false;
     bool m_bWanted = false; // the output should be open
     bool m_bAttempted = false; // an attempt has ended since the last Close
+    bool m_bShutPending = false; // Close waits for the thread to shut SDL's audio down
     bool m_bFailed = false; // the latest attempt failed
     bool m_bKeepOpen = false; // the open driver is a recording or a card stand-in
     bool m_bFresh = false; // a note waits for its first sample
     std::uint64_t m_nAttempts = 0; // attempts ended
     std::string m_strDriver;
     Clock::time_point m_retryAt {};
-    Clock::time_point m_lastSoundAt {}; // latest Play, or the end of the latest sound
+    Clock::time_point m_lastSoundAt {}; // latest Play or opening
     Clock::time_point m_playAt {}; // latest Play
     CVoiceMix m_mix; // read by the callback under m_mutex
 
