@@ -144,6 +144,13 @@ void AudioOutput::Shut()
     g_bDriverUp = false;
 }
 
+void AudioOutput::EndThread()
+{
+    Shut();
+    // SDL keeps its error text in thread-local storage that it frees only for its own threads.
+    SDL_TLSCleanup();
+}
+
 bool AudioOutput::IsLost(std::uint32_t nDevice)
 {
     return SDL_GetAudioDeviceStatus(nDevice) == SDL_AUDIO_STOPPED;

@@ -34,6 +34,9 @@ std::uint32_t Open(const SRequest& request, std::string& strDriver);
 void Close(std::uint32_t nDevice, bool bKeepDriver);
 // Shuts down what a Close with bKeepDriver kept.
 void Shut();
+// Shut, then frees what SDL keeps for the calling thread; last call of a thread that used
+// the functions above.
+void EndThread();
 // The output stopped working (the server went away or the device was unplugged).
 bool IsLost(std::uint32_t nDevice);
 

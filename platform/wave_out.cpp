@@ -164,7 +164,7 @@ void CWaveOut::Run()
     }
     lock.unlock();
     CloseOutput(false);
-    AudioOutput::Shut();
+    AudioOutput::EndThread();
 }
 
 void CWaveOut::Wait(std::unique_lock<std::mutex>& lock)

@@ -132,7 +132,7 @@ class ServerCases:
             self.assertIsNone(s.app.poll(), "the game ended with its server")
             self.server.start()
             self.recorder = sound_servers.Recorder(self.server)
-            took = self.sound_after(s, clicker, 6)
+            took = self.sound_after(s, clicker, 10)
             clicker.close()
             self.assertIsNotNone(took, "no sound after the restart: " + s.app_log())
             print("\n%s: sound back %.2f s after the restart" % (self.server.name, took),
@@ -147,9 +147,12 @@ class ServerCases:
             self.server.start()
             self.recorder = sound_servers.Recorder(self.server)
             clicker = sound_servers.Clicker(s.display)
-            took = self.sound_after(s, clicker, 6)
+            took = self.sound_after(s, clicker, 10)
             clicker.close()
             log = s.app_log()
+        if took is not None:
+            print("\n%s: sound %.2f s after the server came up" % (self.server.name, took),
+                  file=sys.stderr)
         self.assertIsNotNone(took, "no sound once the server was up: " + log)
         sound_lines = [line for line in log.splitlines() if "sound" in line or "ALSA" in line]
         self.assertLessEqual(len(sound_lines), 1, log)
