@@ -48,5 +48,5 @@ void CSound::Close()
 
 void CSound::PrepareOutput()
 {
-    CWaveOut::Instance().Open();
+    CWaveOut::Instance().Prepare();
 }

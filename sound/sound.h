@@ -28,7 +28,8 @@ public:
     // Stops every sound of the process, then empties the object.
     void Close();
 
-    // Opens the sound channel ahead of the first note (it may take a while on a sound server).
+    // Asks for the sound channel ahead of the first note (opening it may take a while on a
+    // sound server) and returns at once.
     static void PrepareOutput();
 
     bool m_bLoaded = false;

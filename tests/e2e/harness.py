@@ -167,7 +167,11 @@ class Session:
             }
         )
         env.pop("WAYLAND_DISPLAY", None)
-        env.update(self.extra_env)
+        for key, value in self.extra_env.items():  # None removes a variable
+            if value is None:
+                env.pop(key, None)
+            else:
+                env[key] = value
         command = [self.binary]
         if self.fake_date:
             command = ["faketime", "-f", self.fake_date] + command

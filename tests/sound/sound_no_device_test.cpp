@@ -2,8 +2,10 @@
 #include "platform/wave_out.h"
 #include "sound/sound.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -45,18 +47,27 @@ TEST_F(NoDevice, DeviceThatCannotOpen)
     ExpectSilentFailure();
 }
 
-TEST_F(NoDevice, FailureIsRememberedUntilClose)
+// A device that turns up later is found by the retries, without a Close and without a
+// Play having to wait for it.
+TEST_F(NoDevice, OutputThatTurnsUpLaterIsFound)
 {
     setenv("SDL_AUDIODRIVER", "bogus", 1);
     CSound sound;
     ASSERT_TRUE(sound.LoadFromResource(QStringLiteral("C")));
     EXPECT_FALSE(sound.Play(false));
-    // A device that turns up later is not tried on every note ...
     setenv("SDL_AUDIODRIVER", "dummy", 1);
-    EXPECT_FALSE(sound.Play(false));
-    // ... but after a Close the next Play opens it.
-    CWaveOut::Instance().Close();
+    const auto deadline
+        = std::chrono::steady_clock::now() + std::chrono::milliseconds(3 * CWaveOut::c_nRetryMs);
+    while (!CWaveOut::Instance().IsOpen() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    ASSERT_TRUE(CWaveOut::Instance().IsOpen());
+    const std::uint64_t nBefore = CWaveOut::Instance().OnsetCount();
     EXPECT_TRUE(sound.Play(false));
+    while (CWaveOut::Instance().OnsetCount() == nBefore
+        && std::chrono::steady_clock::now() < deadline + std::chrono::seconds(5))
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_GT(CWaveOut::Instance().OnsetCount(), nBefore);
+    EXPECT_EQ(CWaveOut::Instance().Driver(), "dummy");
 }
 
 } // namespace

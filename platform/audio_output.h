@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Finding and opening an SDL audio output for the sound channel. Without SDL_AUDIODRIVER the
+// desktop's sound servers are tried first (PipeWire natively, then PulseAudio), and ALSA only
+// when the machine has a sound card, so that a machine with neither stays quiet on stderr.
+// The stream is labelled for desktop volume controls: application "Cantabell", its icon, and
+// the role of a game. Every call initialises or shuts down SDL's audio subsystem: use from one
+// thread only.
+namespace AudioOutput {
+
+// The spec asked for: nRate samples per second, mono, signed 16-bit in host order, nSamples
+// per callback, or nPipeWireSamples and nPulseSamples through those servers (they add
+// buffering of their own, and SDL derives the stream's latency from it). SDL converts whatever
+// the output wants, so the callback always sees this.
+struct SRequest
+{
+    int nRate;
+    int nSamples;
+    int nPipeWireSamples;
+    int nPulseSamples;
+    void (*pCallback)(void* pUser, std::uint8_t* pStream, int nLen);
+    void* pUser;
+};
+
+// Opens and starts an output; 0 when none could be opened (SDL's audio is then shut down
+// again). strDriver receives the driver's name.
+std::uint32_t Open(const SRequest& request, std::string& strDriver);
+// Closes what Open returned (waiting for a running callback) and shuts SDL's audio down, or
+// with bKeepDriver keeps it connected to its server, so that the next Open is quicker (a
+// next Open that fails that way starts afresh).
+void Close(std::uint32_t nDevice, bool bKeepDriver);
+// Shuts down what a Close with bKeepDriver kept.
+void Shut();
+// Shut, then frees what SDL keeps for the calling thread; last call of a thread that used
+// the functions above.
+void EndThread();
+// The output stopped working (the server went away or the device was unplugged).
+bool IsLost(std::uint32_t nDevice);
+
+} // namespace AudioOutput

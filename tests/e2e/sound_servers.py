@@ -1,0 +1,292 @@
+"""Private desktop sound servers for end-to-end runs: PipeWire (with WirePlumber and its Pulse
+layer) or PulseAudio, each with a null sink whose monitor is recorded.
+
+Every server runs in its own runtime folder (mode 0700) with its own HOME, D-Bus session and
+sockets, and is started and stopped by process id, so that servers other people run on the
+same machine are never touched. The game started against one gets that runtime folder.
+"""
+import ctypes
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import threading
+import time
+
+SINK = "t_sink"
+RATE = 22050  # the monitor is recorded at the game's own rate, mono, S16
+
+
+def _stop(proc, timeout=5):
+    if proc and proc.poll() is None:
+        proc.send_signal(signal.SIGTERM)
+        try:
+            proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
+def _wait_for(predicate, timeout, step=0.05):
+    end = time.monotonic() + timeout
+    while time.monotonic() < end:
+        if predicate():
+            return True
+        time.sleep(step)
+    return bool(predicate())
+
+
+class Server:
+    """Base: the private folder, environment and D-Bus session; subclasses start the servers."""
+
+    name = "?"
+
+    def __init__(self):
+        self.tmp = tempfile.mkdtemp(prefix="cantabell-snd-")
+        self.runtime = os.path.join(self.tmp, "run")
+        self.home = os.path.join(self.tmp, "home")
+        os.mkdir(self.runtime, 0o700)
+        os.mkdir(self.home, 0o700)
+        # libpulse must never start a server of its own behind the test's back.
+        self.client_conf = os.path.join(self.tmp, "client.conf")
+        with open(self.client_conf, "w") as f:
+            f.write("autospawn = no\n")
+        self.env = dict(os.environ)
+        for key in ("PULSE_SERVER", "PIPEWIRE_REMOTE", "PIPEWIRE_RUNTIME_DIR", "PULSE_RUNTIME_PATH",
+                    "SDL_AUDIODRIVER", "WAYLAND_DISPLAY", "PULSE_PROP", "PIPEWIRE_PROPS"):
+            self.env.pop(key, None)
+        self.env.update({"XDG_RUNTIME_DIR": self.runtime, "HOME": self.home,
+                         "PULSE_CLIENTCONFIG": self.client_conf,
+                         "XDG_CONFIG_HOME": os.path.join(self.home, ".config")})
+        self.procs = []
+        self.dbus_pid = None
+        self.logs = []
+
+    def game_env(self):
+        """What the game needs to find this server: its runtime folder and nothing forced."""
+        keys = ("XDG_RUNTIME_DIR", "HOME", "PULSE_CLIENTCONFIG", "DBUS_SESSION_BUS_ADDRESS")
+        env = {k: self.env[k] for k in keys if k in self.env}
+        env["SDL_AUDIODRIVER"] = None  # the default path, as a player gets it
+        env["SDL_DISKAUDIOFILE"] = None
+        return env
+
+    def _spawn(self, *command):
+        log = open(os.path.join(self.tmp, os.path.basename(command[0]) + ".log"), "ab")
+        self.logs.append(log)
+        proc = subprocess.Popen(list(command), env=self.env, stdout=log, stderr=subprocess.STDOUT)
+        self.procs.append(proc)
+        return proc
+
+    def run(self, *command, timeout=10):
+        return subprocess.run(list(command), env=self.env, capture_output=True, text=True,
+                              timeout=timeout)
+
+    def start_dbus(self):
+        out = subprocess.run(["dbus-daemon", "--session", "--fork", "--print-address=1",
+                              "--print-pid=1", "--nosyslog"], env=self.env, capture_output=True,
+                             text=True, timeout=10).stdout.split()
+        self.env["DBUS_SESSION_BUS_ADDRESS"], self.dbus_pid = out[0], int(out[1])
+
+    def sink_ready(self):
+        result = self.run("pactl", "list", "short", "sinks")
+        return result.returncode == 0 and SINK in result.stdout
+
+    def stop_servers(self):
+        for proc in reversed(self.procs):
+            _stop(proc)
+        self.procs = []
+
+    def kill_servers(self):
+        """The server dies as in a crash or a restart: SIGKILL, no goodbye to clients."""
+        for proc in self.procs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        self.procs = []
+
+    def pids(self):
+        return [p.pid for p in self.procs if p.poll() is None]
+
+    def __enter__(self):
+        try:
+            self.start_dbus()
+            self.start()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.stop_servers()
+        if self.dbus_pid:
+            try:
+                os.kill(self.dbus_pid, signal.SIGTERM)
+            except ProcessLookupError:
+                pass
+        for log in self.logs:
+            log.close()
+        if not os.environ.get("CANTABELL_E2E_KEEP"):
+            shutil.rmtree(self.tmp, ignore_errors=True)
+        return False
+
+
+class PipeWire(Server):
+    name = "PipeWire"
+
+    def start(self):
+        self._spawn("pipewire")
+        if not _wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), 30):
+            raise RuntimeError("pipewire did not start")
+        self._spawn("wireplumber")
+        self._spawn("pipewire-pulse")
+        if not _wait_for(lambda: self.run("pactl", "info").returncode == 0, 30):
+            raise RuntimeError("pipewire-pulse did not start")
+        if not self.sink_ready():
+            self.run("pactl", "load-module", "module-null-sink", "sink_name=" + SINK,
+                     "rate=48000", "channels=2")
+        if not _wait_for(self.sink_ready, 10):
+            raise RuntimeError("no null sink")
+        _wait_for(lambda: self.run("pactl", "set-default-sink", SINK).returncode == 0, 5)
+
+    def streams(self):
+        return self.run("pw-dump").stdout
+
+
+class PulseAudio(Server):
+    name = "PulseAudio"
+
+    def start(self):
+        self._spawn("pulseaudio", "-n", "--daemonize=no", "--exit-idle-time=-1",
+                    "--disallow-exit", "--log-target=stderr",
+                    "-L", "module-null-sink sink_name=%s rate=48000 channels=2" % SINK,
+                    "-L", "module-native-protocol-unix", "-L", "module-always-sink",
+                    "-L", "module-suspend-on-idle timeout=3")
+        if not _wait_for(self.sink_ready, 30):
+            raise RuntimeError("pulseaudio did not start")
+        self.run("pactl", "set-default-sink", SINK)
+
+    def streams(self):
+        return self.run("pactl", "list", "sink-inputs").stdout
+
+
+class Recorder:
+    """Records the sink's monitor (mono S16 at RATE) and maps sample positions to the steady
+    clock. It asks for a relaxed 30 ms latency, so that the sink's period stays what the
+    game's stream asks for. Each chunk read tells when its last sample had certainly been rendered; a sample's
+    time is the earliest such bound from the chunks of the next second, so capture delays that
+    vary from chunk to chunk, and any gap earlier in the recording, are left out."""
+
+    WINDOW = RATE  # samples after a position whose chunks bound its time
+
+    def __init__(self, server):
+        self.server = server
+        self.data = bytearray()
+        self.chunks = []  # (monotonic arrival, samples recorded by then)
+        self.lock = threading.Lock()
+        self.proc = subprocess.Popen(
+            ["parec", "-d", SINK + ".monitor", "--format=s16le", "--rate=%d" % RATE,
+             "--channels=1", "--latency-msec=30", "--raw"],
+            env=server.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+
+    def _read(self):
+        fd = self.proc.stdout.fileno()
+        while True:
+            chunk = os.read(fd, 4096)
+            now = time.monotonic()
+            if not chunk:
+                return
+            with self.lock:
+                self.data += chunk
+                self.chunks.append((now, len(self.data) // 2))
+
+    def samples(self):
+        import struct
+
+        with self.lock:
+            count = len(self.data) // 2
+            return list(struct.unpack("<%dh" % count, bytes(self.data[: count * 2])))
+
+    def position(self):
+        with self.lock:
+            return len(self.data) // 2
+
+    def time_of(self, sample):
+        """Steady-clock time at which `sample` was rendered at the sink."""
+        with self.lock:
+            bounds = [t - (n - sample) / RATE for t, n in self.chunks
+                      if sample <= n <= sample + self.WINDOW]
+            if not bounds:  # the recording has not reached it yet
+                t, n = self.chunks[-1]
+                return t + (sample - n) / RATE
+            return min(bounds)
+
+    def position_at(self, moment):
+        """The sample rendered at steady-clock time `moment` (approximately)."""
+        with self.lock:
+            if not self.chunks:
+                return 0
+            t, n = min(self.chunks, key=lambda c: abs(c[0] - moment))
+        return max(0, n - int((t - moment) * RATE))
+
+    def stop(self):
+        _stop(self.proc)
+        self.thread.join(5)
+        self.proc.stdout.close()
+
+
+class Clicker:
+    """Mouse clicks through XTest on a display, timed to the steady clock (xdotool's own start-up
+    would add several ms of noise)."""
+
+    def __init__(self, display):
+        self.x11 = ctypes.CDLL("libX11.so.6")
+        self.xtst = ctypes.CDLL("libXtst.so.6")
+        self.x11.XOpenDisplay.restype = ctypes.c_void_p
+        self.x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.x11.XFlush.argtypes = [ctypes.c_void_p]
+        self.x11.XSync.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                                   ctypes.c_int, ctypes.c_ulong]
+        self.xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int,
+                                                   ctypes.c_ulong]
+        self.dpy = self.x11.XOpenDisplay(display.encode())
+        if not self.dpy:
+            raise RuntimeError("cannot open display " + display)
+
+    def click(self, x, y, button):
+        """Clicks at screen (x, y); returns the steady-clock time the press was sent."""
+        self.xtst.XTestFakeMotionEvent(self.dpy, -1, x, y, 0)
+        self.x11.XSync(self.dpy, 0)
+        self.xtst.XTestFakeButtonEvent(self.dpy, button, 1, 0)
+        self.x11.XFlush(self.dpy)
+        pressed = time.monotonic()
+        self.xtst.XTestFakeButtonEvent(self.dpy, button, 0, 0)
+        self.x11.XSync(self.dpy, 0)
+        return pressed
+
+    def close(self):
+        self.x11.XCloseDisplay(self.dpy)
+
+
+def cpu_seconds(pid):
+    """User plus system CPU time of a process so far, in seconds."""
+    return cpu_seconds_of("/proc/%d/stat" % pid)
+
+
+def cpu_seconds_of(stat_path):
+    """The same for a /proc stat file (a process's or one thread's)."""
+    with open(stat_path) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def first_loud(samples, start, threshold=200):
+    """Index of the first sample from `start` at or above `threshold` in magnitude, or -1."""
+    for i in range(start, len(samples)):
+        if abs(samples[i]) >= threshold:
+            return i
+    return -1

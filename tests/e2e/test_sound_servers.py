@@ -1,0 +1,196 @@
+"""The game's sound through the servers desktops run: a private PipeWire (with WirePlumber and
+its Pulse layer) and a private PulseAudio, each with a null sink whose monitor is recorded.
+Each server is started once for its class of cases; the game runs with no SDL_AUDIODRIVER.
+
+Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_sound_servers.py [-v]
+"""
+import json
+import os
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import harness  # noqa: E402
+import sound_servers  # noqa: E402
+from harness import FAKE_EPOCH, Generator, Session, heard_notes, onsets  # noqa: E402
+
+BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
+RATE = sound_servers.RATE
+FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
+NOTE_SAMPLES = 8800  # a note image lasts about 0.4 s
+
+
+def largest_step(samples, ranges):
+    """The largest sample-to-sample jump inside the given (start, end) ranges."""
+    best = 0
+    for start, end in ranges:
+        for i in range(max(1, start), min(end, len(samples))):
+            best = max(best, abs(samples[i] - samples[i - 1]))
+    return best
+
+
+def longest_silence(samples, start, end):
+    """The longest run of exact zeros in samples[start:end]: a gap the output left."""
+    longest = run = 0
+    for s in samples[start:end]:
+        run = run + 1 if s == 0 else 0
+        longest = max(longest, run)
+    return longest
+
+
+class ServerCases:
+    """The cases, run against the server of the class that mixes this in."""
+
+    server_class = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.server = cls.server_class()
+        cls.server.__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.server.__exit__(None, None, None)
+
+    def setUp(self):
+        if not self.server.pids():  # a case that restarted the servers left them up; or not
+            self.server.start()
+        self.recorder = sound_servers.Recorder(self.server)
+
+    def tearDown(self):
+        self.recorder.stop()
+
+    def session(self, **kwargs):
+        return Session(BINARY, extra_env=self.server.game_env(), **kwargs)
+
+    def key_on_screen(self, s, k):
+        gx, gy, _, _ = s.geometry()
+        wx, wy = s.client_to_window(10 + 48 * k + 10, 200)
+        return gx + wx, gy + wy
+
+    def sound_after(self, s, clicker, timeout):
+        """Right-clicks key A every 300 ms until its note is recorded; seconds it took."""
+        begin = time.monotonic()
+        x, y = self.key_on_screen(s, 3)
+        while time.monotonic() - begin < timeout:
+            mark = self.recorder.position_at(time.monotonic())
+            clicker.click(x, y, 3)
+            time.sleep(0.3)
+            if sound_servers.first_loud(self.recorder.samples(), mark, 3000) >= 0:
+                return time.monotonic() - begin
+        return None
+
+    def test_melody_is_heard_in_tune_on_time_and_without_gaps(self):
+        melody = Generator(FAKE_EPOCH).melody()
+        with self.session() as s:
+            s.sleep_until(FIRST_MELODY_END + 0.6)
+            samples = self.recorder.samples()
+            log = s.app_log()
+        starts = onsets(samples)
+        self.assertEqual(heard_notes(samples)[:3], melody[:3], log)
+        self.assertEqual(len(starts), 3, "exactly three notes before any click")
+        for a, b in zip(starts, starts[1:]):
+            self.assertAlmostEqual((b - a) / RATE, 0.6, delta=0.03)
+        for a in starts:
+            # Inside a note the waveform never rests at zero for 1 ms: that would be an underrun.
+            self.assertLess(longest_silence(samples, a, a + NOTE_SAMPLES - 600), 22)
+        self.assertNotIn("ALSA", log)
+
+    def test_quick_clicks_have_no_step_at_the_cuts(self):
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END + 0.6)
+            clicker = sound_servers.Clicker(s.display)
+            presses = []
+            for k in (6, 2, 7, 5, 0, 7, 3, 6, 1, 7):
+                x, y = self.key_on_screen(s, k)
+                presses.append(clicker.click(x, y, 3))
+                time.sleep(0.09)  # each note is cut about 90 ms into it
+            clicker.close()
+            time.sleep(0.8)
+            samples = self.recorder.samples()
+        marks = [self.recorder.position_at(t) for t in presses]
+        # Each cut, and the new note's onset, fall within 40 ms after its click (click to sound
+        # is well below that). The reference is the last note, the highest key (the steepest
+        # waveform), heard whole with its attack: nothing at a cut may be steeper than it.
+        window = int(0.04 * RATE)
+        at_cuts = largest_step(samples, [(m, m + window) for m in marks[1:]])
+        in_note = largest_step(samples, [(marks[-1], marks[-1] + NOTE_SAMPLES + window)])
+        self.assertGreater(in_note, 1000, "the notes were not recorded")
+        # A note stopped dead would jump by most of its amplitude (about 28000); 10 % covers a
+        # fade over the steepest moment of a note.
+        self.assertLessEqual(at_cuts, 1.1 * in_note, (at_cuts, in_note))
+
+    def test_sound_returns_after_the_server_is_killed_and_started_again(self):
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END + 0.3)
+            clicker = sound_servers.Clicker(s.display)
+            self.assertIsNotNone(self.sound_after(s, clicker, 3), "no sound at first")
+            self.recorder.stop()
+            self.server.kill_servers()
+            time.sleep(1.0)
+            self.assertIsNone(s.app.poll(), "the game ended with its server")
+            self.server.start()
+            self.recorder = sound_servers.Recorder(self.server)
+            took = self.sound_after(s, clicker, 10)
+            clicker.close()
+            self.assertIsNotNone(took, "no sound after the restart: " + s.app_log())
+            print("\n%s: sound back %.2f s after the restart" % (self.server.name, took),
+                  file=sys.stderr)
+            self.assertIsNone(s.app.poll())
+
+    def test_game_started_before_its_server_gets_sound_once_it_is_up(self):
+        self.recorder.stop()
+        self.server.stop_servers()
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END + 0.3)  # the first melody goes unheard
+            self.server.start()
+            self.recorder = sound_servers.Recorder(self.server)
+            clicker = sound_servers.Clicker(s.display)
+            took = self.sound_after(s, clicker, 10)
+            clicker.close()
+            log = s.app_log()
+        if took is not None:
+            print("\n%s: sound %.2f s after the server came up" % (self.server.name, took),
+                  file=sys.stderr)
+        self.assertIsNotNone(took, "no sound once the server was up: " + log)
+        sound_lines = [line for line in log.splitlines() if "sound" in line or "ALSA" in line]
+        self.assertLessEqual(len(sound_lines), 1, log)
+        self.assertNotIn("ALSA", log)
+
+    def test_stream_is_labelled_and_the_sink_suspends_in_silence(self):
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END - 1.0)  # the melody's stream is open
+            streams = self.server.streams()
+            self.recorder.stop()  # a recorded monitor would keep the sink running
+            state = lambda: self.server.run("pactl", "list", "short", "sinks").stdout  # noqa: E731
+            suspended = sound_servers._wait_for(lambda: "SUSPENDED" in state(), 25, 0.5)
+            self.assertIsNone(s.app.poll())
+        self.check_labels(streams)
+        self.assertTrue(suspended, state())
+
+
+class PipeWireTest(ServerCases, unittest.TestCase):
+    server_class = sound_servers.PipeWire
+
+    def check_labels(self, dump):
+        props = [o.get("info", {}).get("props", {}) for o in json.loads(dump)
+                 if o.get("type") == "PipeWire:Interface:Node"]
+        ours = [p for p in props if p.get("application.name") == "Cantabell"
+                and p.get("media.class") == "Stream/Output/Audio"]
+        self.assertEqual(len(ours), 1, json.dumps(ours, indent=1))
+        self.assertEqual(ours[0].get("application.icon-name"), "io.github.cantabell.Cantabell")
+        self.assertEqual(ours[0].get("media.role"), "Game")
+
+
+class PulseAudioTest(ServerCases, unittest.TestCase):
+    server_class = sound_servers.PulseAudio
+
+    def check_labels(self, text):
+        self.assertIn('application.name = "Cantabell"', text)
+        self.assertIn('application.icon_name = "io.github.cantabell.Cantabell"', text)
+        self.assertIn('media.role = "game"', text)
+
+
+if __name__ == "__main__":
+    unittest.main()
