@@ -130,11 +130,13 @@ class Session:
     # -- life cycle --------------------------------------------------------------------------
     def __enter__(self):
         # Xvfb picks a free display itself and writes its number once it accepts connections.
+        # -noreset: without it the server resets whenever its last client leaves, and a game
+        # connecting while one of the test's xdotool calls ends would be refused.
         read_fd, write_fd = os.pipe()
         try:
             self.xvfb = subprocess.Popen(
                 ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "%dx%dx24" % SCREEN,
-                 "-nolisten", "tcp"],
+                 "-nolisten", "tcp", "-noreset"],
                 stdout=subprocess.DEVNULL,
                 stderr=subprocess.DEVNULL,
                 pass_fds=(write_fd,),
