@@ -2,7 +2,7 @@
 
 #include "game/key_geometry.h"
 
-// What the picture shows of a turn: the part of the turn state the scene reads, with read-only
+// What the picture shows of a turn: the share of the turn state the scene reads, with read-only
 // access for everyone. Only a derived class writes it, and the only one in the program is
 // CMelodyGame, which keeps every value in range: notes 0..7, m_nLength 3..8, m_nEntered 0..8,
 // m_nFeedback 0..2. Accessors take i in 0..11 and k in 0..7.

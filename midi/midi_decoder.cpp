@@ -3,7 +3,6 @@
 namespace {
 
 constexpr std::uint8_t c_uSysexStart = 0xF0;
-constexpr std::uint8_t c_uSysexEnd = 0xF7;
 constexpr std::uint8_t c_uFirstRealtime = 0xF8;
 constexpr std::uint8_t c_uNoteOff = 0x80;
 constexpr std::uint8_t c_uNoteOn = 0x90;
@@ -33,7 +32,8 @@ int CommonDataBytesOf(std::uint8_t uStatus)
 
 void CMidiDecoder::StartStatus(std::uint8_t uStatus)
 {
-    // Any status byte but a realtime one ends a system exclusive and an unfinished message.
+    // Any status byte but a realtime one (the end of exclusive, 0xF7, among them) ends a system
+    // exclusive and an unfinished message.
     m_bSysex = uStatus == c_uSysexStart;
     m_nHave = 0;
     m_nSkip = 0;

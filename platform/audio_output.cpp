@@ -60,8 +60,40 @@ int SamplesFor(const char* szDriver, const AudioOutput::SRequest& request)
 
 bool g_bDriverUp = false; // SDL's audio is initialised with no device open (see Close)
 
-std::uint32_t OpenDevice(const AudioOutput::SRequest& request)
+// A sound server that runs but has no output yet (just restarted, its session manager or its
+// sinks not back) would take a stream and never play it: wait for an output to appear instead.
+// SDL 2.26's PipeWire driver can also deadlock when a device appears while a stream is being
+// opened, which is what happens just after a server starts: open only once the server's list of
+// outputs has held still for c_nSteadyPolls polls c_nPollMs apart (at most c_nMaxPolls).
+constexpr int c_nPollMs = 100;
+constexpr int c_nSteadyPolls = 3;
+constexpr int c_nMaxPolls = 20;
+
+bool HasOutput(bool bWaitSteady)
 {
+    const char* szDriver = SDL_GetCurrentAudioDriver();
+    const bool bServer = szDriver != nullptr
+        && (std::strcmp(szDriver, "pipewire") == 0 || std::strcmp(szDriver, "pulseaudio") == 0);
+    if (!bServer)
+        return true;
+    int nLast = SDL_GetNumAudioDevices(0);
+    for (int nSteady = bWaitSteady ? 0 : c_nSteadyPolls, nPoll = 0; nSteady < c_nSteadyPolls;
+         ++nPoll) {
+        if (nPoll == c_nMaxPolls)
+            return false;
+        SDL_Delay(c_nPollMs);
+        const int nCount = SDL_GetNumAudioDevices(0);
+        nSteady = nCount == nLast ? nSteady + 1 : 0;
+        nLast = nCount;
+    }
+    return nLast != 0; // -1: the driver cannot tell
+}
+
+// bFresh: SDL's audio was just initialised, so its list of outputs may still be filling.
+std::uint32_t OpenDevice(const AudioOutput::SRequest& request, bool bFresh)
+{
+    if (!HasOutput(bFresh))
+        return 0;
     SDL_AudioSpec want {};
     want.freq = request.nRate;
     want.format = AUDIO_S16SYS;
@@ -82,7 +114,7 @@ std::uint32_t OpenWith(const char* szDriver, const AudioOutput::SRequest& reques
         SDL_SetHint(SDL_HINT_AUDIODRIVER, nullptr);
     if (nInit != 0)
         return 0;
-    const std::uint32_t nDevice = OpenDevice(request);
+    const std::uint32_t nDevice = OpenDevice(request, true);
     if (nDevice == 0)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return nDevice;
@@ -108,7 +140,7 @@ std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver)
     if (g_bDriverUp) {
         // Still connected to the server from the last opening: the quick way back.
         g_bDriverUp = false;
-        nDevice = OpenDevice(request);
+        nDevice = OpenDevice(request, false);
         if (nDevice == 0)
             SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }

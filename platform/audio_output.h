@@ -11,7 +11,7 @@
 // thread only.
 namespace AudioOutput {
 
-// The spec asked for: nRate samples per second, mono, signed 16-bit in host order, nSamples
+// What is asked for: nRate samples per second, mono, signed 16-bit in host order, nSamples
 // per callback, or nPipeWireSamples and nPulseSamples through those servers (they add
 // buffering of their own, and SDL derives the stream's latency from it). SDL converts whatever
 // the output wants, so the callback always sees this.

@@ -14,27 +14,10 @@ import tempfile
 import threading
 import time
 
+from harness import _wait_for, stop_process
+
 SINK = "t_sink"
 RATE = 22050  # the monitor is recorded at the game's own rate, mono, S16
-
-
-def _stop(proc, timeout=5):
-    if proc and proc.poll() is None:
-        proc.send_signal(signal.SIGTERM)
-        try:
-            proc.wait(timeout)
-        except subprocess.TimeoutExpired:
-            proc.kill()
-            proc.wait()
-
-
-def _wait_for(predicate, timeout, step=0.05):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        if predicate():
-            return True
-        time.sleep(step)
-    return bool(predicate())
 
 
 class Server:
@@ -94,7 +77,7 @@ class Server:
 
     def stop_servers(self):
         for proc in reversed(self.procs):
-            _stop(proc)
+            stop_process(proc)
         self.procs = []
 
     def kill_servers(self):
@@ -104,6 +87,26 @@ class Server:
                 proc.kill()
                 proc.wait()
         self.procs = []
+
+    def settle(self, timeout=8):
+        """Waits until the servers have finished starting up (under 2 % of a core over a
+        quarter second): a session manager busy with its start-up work can starve the
+        graph, and a case would then hear gaps that are not the game's."""
+        end = time.monotonic() + timeout
+        while time.monotonic() < end:
+            before = self._cpu_seconds()
+            time.sleep(0.25)
+            if self._cpu_seconds() - before < 0.005:
+                return
+
+    def _cpu_seconds(self):
+        total = 0.0
+        for pid in self.pids():
+            try:
+                total += cpu_seconds_of("/proc/%d/stat" % pid)
+            except (OSError, IndexError, ValueError):
+                pass
+        return total
 
     def pids(self):
         return [p.pid for p in self.procs if p.poll() is None]
@@ -232,7 +235,7 @@ class Recorder:
         return max(0, n - int((t - moment) * RATE))
 
     def stop(self):
-        _stop(self.proc)
+        stop_process(self.proc)
         self.thread.join(5)
         self.proc.stdout.close()
 

@@ -56,6 +56,7 @@ class ServerCases:
     def setUp(self):
         if not self.server.pids():  # a case that restarted the servers left them up; or not
             self.server.start()
+        self.server.settle()
         self.recorder = sound_servers.Recorder(self.server)
 
     def tearDown(self):
@@ -81,23 +82,42 @@ class ServerCases:
                 return time.monotonic() - begin
         return None
 
-    def test_melody_is_heard_in_tune_on_time_and_without_gaps(self):
-        melody = Generator(FAKE_EPOCH).melody()
+    def test_melody_is_heard_in_tune_and_on_time(self):
+        starts, samples, log = self.record_first_melody()
+        self.assertEqual(heard_notes(samples)[:3], Generator(FAKE_EPOCH).melody()[:3], log)
+        self.assertEqual(len(starts), 3, "exactly three notes before any click")
+        for a, b in zip(starts, starts[1:]):
+            self.assertAlmostEqual((b - a) / RATE, 0.6, delta=0.03)
+        self.assertNotIn("ALSA", log)
+
+    def test_melody_has_no_gaps(self):
+        self.needs_realtime()
+        starts, samples, _ = self.record_first_melody()
+        gaps = [longest_silence(samples, a, a + NOTE_SAMPLES - 600) for a in starts]
+        print("\n%s: longest gap in each note (samples): %s" % (self.server.name, gaps),
+              file=sys.stderr)
+        for gap in gaps:
+            # Inside a note the waveform never rests at zero for 1 ms: that would be an underrun.
+            self.assertLess(gap, 22)
+
+    def record_first_melody(self):
+        """The onsets and samples of the first melody as recorded, and the game's log."""
         with self.session() as s:
             s.sleep_until(FIRST_MELODY_END + 0.6)
             samples = self.recorder.samples()
             log = s.app_log()
-        starts = onsets(samples)
-        self.assertEqual(heard_notes(samples)[:3], melody[:3], log)
-        self.assertEqual(len(starts), 3, "exactly three notes before any click")
-        for a, b in zip(starts, starts[1:]):
-            self.assertAlmostEqual((b - a) / RATE, 0.6, delta=0.03)
-        for a in starts:
-            # Inside a note the waveform never rests at zero for 1 ms: that would be an underrun.
-            self.assertLess(longest_silence(samples, a, a + NOTE_SAMPLES - 600), 22)
-        self.assertNotIn("ALSA", log)
+        return onsets(samples), samples, log
+
+    def needs_realtime(self):
+        # Gaps and steps only say something about the game where the servers and the game are
+        # scheduled in time: on a loaded machine, or one without real-time scheduling (a VM or
+        # a container, like CI's), the graph itself misses deadlines now and then.
+        if not os.environ.get("CANTABELL_REALTIME_AUDIO"):
+            self.skipTest("set CANTABELL_REALTIME_AUDIO=1 where audio threads get real-time "
+                          "scheduling (make test-audio-realtime)")
 
     def test_quick_clicks_have_no_step_at_the_cuts(self):
+        self.needs_realtime()
         with self.session(fake_date=None) as s:
             s.sleep_until(FIRST_MELODY_END + 0.6)
             clicker = sound_servers.Clicker(s.display)
