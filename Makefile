@@ -11,7 +11,7 @@ CMAKE_GEN  := -G Ninja
 CTEST_ARGS ?= --output-on-failure --timeout 600
 TEST_ENV   := XDG_RUNTIME_DIR=$(CURDIR)/$(BUILD)/xdg-runtime
 
-.PHONY: all deps configure build run test test-unit test-audio-realtime test-asan test-fuzz bench package format format-check clean
+.PHONY: all deps configure build run test test-unit test-asan test-fuzz bench package format format-check clean
 
 all: build
 
@@ -39,12 +39,6 @@ test-asan: deps
 	cd $(ASAN_BUILD) && XDG_RUNTIME_DIR=$(CURDIR)/$(ASAN_BUILD)/xdg-runtime \
 		ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1 \
 		ctest $(CTEST_ARGS) -j $(JOBS) -LE no-sanitizer
-
-# The sound-server suite with its gap and cut-step checks as well; they need audio threads that
-# get real-time scheduling (a desktop with rtkit), so `make test` leaves them out.
-test-audio-realtime: deps build
-	@mkdir -p -m 700 $(BUILD)/xdg-runtime
-	cd $(BUILD) && $(TEST_ENV) CANTABELL_REALTIME_AUDIO=1 ctest $(CTEST_ARGS) -R '^e2e.sound_servers$$'
 
 # Each libFuzzer target runs for FUZZ_SECONDS on a copy of its committed corpus.
 FUZZ_SECONDS ?= 60

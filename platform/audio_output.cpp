@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <cstdlib>
 #include <cstring>
+#include <sched.h>
 #include <unistd.h>
 #include <vector>
 
@@ -186,4 +187,13 @@ void AudioOutput::EndThread()
 bool AudioOutput::IsLost(std::uint32_t nDevice)
 {
     return SDL_GetAudioDeviceStatus(nDevice) == SDL_AUDIO_STOPPED;
+}
+
+bool AudioOutput::RaiseCallingThread()
+{
+    // The lowest real-time priority is enough to run ahead of every ordinary thread (a busy
+    // machine's), and stays below the servers' own threads, which must run first.
+    sched_param param {};
+    param.sched_priority = sched_get_priority_min(SCHED_RR);
+    return sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0; // 0: this thread
 }

@@ -39,5 +39,10 @@ void Shut();
 void EndThread();
 // The output stopped working (the server went away or the device was unplugged).
 bool IsLost(std::uint32_t nDevice);
+// Gives the calling thread (an audio callback's) real-time round-robin scheduling at the lowest
+// priority, not passed on to child processes; true when it did. A single system call that fails
+// at once without the right (CAP_SYS_NICE, or an RLIMIT_RTPRIO such as desktops grant to audio
+// users): the thread then keeps the priority its driver gave it.
+bool RaiseCallingThread();
 
 } // namespace AudioOutput

@@ -103,9 +103,13 @@ bool CWaveOut::Play(const std::uint8_t* pPcm, std::size_t nSamples, bool bLoop)
 
 void CWaveOut::Callback(void* pUser, std::uint8_t* pStream, int nLen)
 {
+    auto* pThis = static_cast<CWaveOut*>(pUser);
+    // Each opening calls back on a new thread. Some drivers (SDL's PipeWire one) leave it at
+    // ordinary priority, where a busy machine makes it miss the server's deadlines.
+    if (!pThis->m_bThreadRaised.exchange(true, std::memory_order_relaxed))
+        AudioOutput::RaiseCallingThread();
     if (nLen > 0)
-        static_cast<CWaveOut*>(pUser)->Fill(
-            reinterpret_cast<std::int16_t*>(pStream), static_cast<std::size_t>(nLen) / 2);
+        pThis->Fill(reinterpret_cast<std::int16_t*>(pStream), static_cast<std::size_t>(nLen) / 2);
 }
 
 // Runs on SDL's audio thread: no allocation, no blocking but the short m_mutex.
@@ -180,6 +184,7 @@ void CWaveOut::Wait(std::unique_lock<std::mutex>& lock)
 void CWaveOut::TryOpen()
 {
     m_nSamplesOut.store(0, std::memory_order_relaxed); // the callback starts counting anew
+    m_bThreadRaised.store(false, std::memory_order_relaxed);
     std::string strDriver;
     const std::uint32_t nDevice
         = AudioOutput::Open({c_nSampleRate, c_nBufferSamples, c_nPipeWireBufferSamples,

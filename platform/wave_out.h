@@ -121,6 +121,7 @@ private:
     CVoiceMix m_mix; // read by the callback under m_mutex
 
     std::atomic<std::uint32_t> m_nDevice {0}; // SDL device id; 0 = not open
+    std::atomic<bool> m_bThreadRaised {false}; // the callback's thread asked for real time
     std::atomic<std::uint64_t> m_nOnsetCount {0};
     std::atomic<std::int64_t> m_nLastOnsetNs {0};
     std::atomic<std::uint64_t> m_nLastOnsetSample {0};

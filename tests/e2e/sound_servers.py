@@ -17,7 +17,9 @@ import time
 from harness import _wait_for, stop_process
 
 SINK = "t_sink"
-RATE = 22050  # the monitor is recorded at the game's own rate, mono, S16
+RATE = 22050  # the monitor is recorded at the game's own rate, S16
+FRAME = 4  # bytes a sample of both channels: the left one is kept, where the game's mono sound
+# went at its own level (a downmix to mono would add the two channels' levels, and clip)
 
 
 class Server:
@@ -174,7 +176,7 @@ class PulseAudio(Server):
 
 
 class Recorder:
-    """Records the sink's monitor (mono S16 at RATE) and maps sample positions to the steady
+    """Records the sink's monitor (its left channel, S16 at RATE) and maps sample positions to the steady
     clock. It asks for a relaxed 30 ms latency, so that the sink's period stays what the
     game's stream asks for. Each chunk read tells when its last sample had certainly been rendered; a sample's
     time is the earliest such bound from the chunks of the next second, so capture delays that
@@ -189,7 +191,7 @@ class Recorder:
         self.lock = threading.Lock()
         self.proc = subprocess.Popen(
             ["parec", "-d", SINK + ".monitor", "--format=s16le", "--rate=%d" % RATE,
-             "--channels=1", "--latency-msec=30", "--raw"],
+             "--channels=2", "--latency-msec=30", "--raw"],
             env=server.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.thread = threading.Thread(target=self._read, daemon=True)
         self.thread.start()
@@ -203,18 +205,18 @@ class Recorder:
                 return
             with self.lock:
                 self.data += chunk
-                self.chunks.append((now, len(self.data) // 2))
+                self.chunks.append((now, len(self.data) // FRAME))
 
     def samples(self):
         import struct
 
         with self.lock:
-            count = len(self.data) // 2
-            return list(struct.unpack("<%dh" % count, bytes(self.data[: count * 2])))
+            count = len(self.data) // FRAME * 2
+            return list(struct.unpack("<%dh" % count, bytes(self.data[: count * 2]))[0::2])
 
     def position(self):
         with self.lock:
-            return len(self.data) // 2
+            return len(self.data) // FRAME
 
     def time_of(self, sample):
         """Steady-clock time at which `sample` was rendered at the sink."""
@@ -227,12 +229,18 @@ class Recorder:
             return min(bounds)
 
     def position_at(self, moment):
-        """The sample rendered at steady-clock time `moment` (approximately)."""
+        """The sample rendered at steady-clock time `moment`. Each chunk that arrived within
+        WINDOW samples' time after it gives a lower bound (it may have arrived late, never
+        early); the largest is the chunk that waited least."""
         with self.lock:
             if not self.chunks:
                 return 0
-            t, n = min(self.chunks, key=lambda c: abs(c[0] - moment))
-        return max(0, n - int((t - moment) * RATE))
+            bounds = [n - (t - moment) * RATE for t, n in self.chunks
+                      if moment <= t <= moment + self.WINDOW / RATE]
+            if not bounds:
+                t, n = min(self.chunks, key=lambda c: abs(c[0] - moment))
+                bounds = [n - (t - moment) * RATE]
+        return max(0, int(max(bounds)))
 
     def stop(self):
         stop_process(self.proc)
@@ -285,6 +293,39 @@ def cpu_seconds_of(stat_path):
     with open(stat_path) as f:
         fields = f.read().rsplit(")", 1)[1].split()
     return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def realtime_allowed():
+    """Whether this machine gives a process real-time scheduling when it asks (root, or an
+    RLIMIT_RTPRIO): containers and VMs without it miss audio deadlines now and then."""
+    return subprocess.run(["chrt", "-r", "1", "true"], capture_output=True).returncode == 0
+
+
+def realtime_threads(pid):
+    """The names of a process's threads, and of its children's, that run round-robin real-time
+    (SCHED_RR) at priority 1."""
+    names = []
+    pids = [pid]
+    try:
+        with open("/proc/%d/task/%d/children" % (pid, pid)) as f:
+            pids += [int(p) for p in f.read().split()]
+    except OSError:
+        pass
+    for one in pids:
+        try:
+            tasks = os.listdir("/proc/%d/task" % one)
+        except OSError:
+            continue
+        for tid in tasks:
+            try:
+                with open("/proc/%d/task/%s/stat" % (one, tid)) as f:
+                    head, tail = f.read().rsplit(")", 1)
+            except OSError:
+                continue
+            fields = tail.split()  # fields[0] is the state, the 3rd field of the line
+            if int(fields[37]) == 1 and int(fields[38]) & 0xFF == os.SCHED_RR:
+                names.append(head.split("(", 1)[1])
+    return names
 
 
 def first_loud(samples, start, threshold=200):

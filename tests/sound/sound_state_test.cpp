@@ -1,11 +1,17 @@
 // CSound's states and results on a working device (SDL's dummy driver: silent, real-time).
+#include "platform/audio_output.h"
 #include "platform/wave_out.h"
 #include "sound/sound.h"
 
 #include <chrono>
 #include <cstdlib>
+#include <dirent.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <string>
+#include <sys/wait.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -100,6 +106,55 @@ TEST_F(SoundOnDummy, ChannelOpensOnceAndReopensAfterClose)
     EXPECT_FALSE(out.Play(aPcm, 0, false)); // nothing to play
     EXPECT_TRUE(out.Play(aPcm, 2, false)); // opens on demand
     EXPECT_TRUE(out.IsOpen());
+}
+
+// How many of this process's threads run round-robin real-time.
+int RealTimeThreads()
+{
+    int nCount = 0;
+    DIR* pDir = opendir("/proc/self/task");
+    while (dirent* pEntry = pDir != nullptr ? readdir(pDir) : nullptr) {
+        if (pEntry->d_name[0] == '.')
+            continue;
+        const pid_t nTid = static_cast<pid_t>(std::stol(pEntry->d_name));
+        nCount += (sched_getscheduler(nTid) & ~SCHED_RESET_ON_FORK) == SCHED_RR ? 1 : 0;
+    }
+    if (pDir != nullptr)
+        closedir(pDir);
+    return nCount;
+}
+
+// Where the machine grants real time (root, or an RLIMIT_RTPRIO), the callback's thread gets it,
+// again after every reopening, and a child process started from it runs ordinary.
+TEST_F(SoundOnDummy, CallbackThreadRunsRealTimeWhereAllowed)
+{
+    bool bAllowed = false;
+    int nChildPolicy = -1;
+    std::thread probe([&] {
+        bAllowed = AudioOutput::RaiseCallingThread();
+        if (!bAllowed)
+            return;
+        const pid_t nChild = fork();
+        if (nChild == 0)
+            _exit(sched_getscheduler(0));
+        int nStatus = 0;
+        if (nChild > 0 && waitpid(nChild, &nStatus, 0) == nChild && WIFEXITED(nStatus))
+            nChildPolicy = WEXITSTATUS(nStatus);
+    });
+    probe.join();
+    if (!bAllowed)
+        GTEST_SKIP() << "this machine grants no real-time scheduling";
+    EXPECT_EQ(nChildPolicy, SCHED_OTHER);
+
+    CWaveOut& out = CWaveOut::Instance();
+    const std::uint8_t aPcm[4] = {1, 0, 2, 0};
+    for (int nOpening = 0; nOpening < 2; ++nOpening) {
+        const std::uint64_t nBefore = out.OnsetCount();
+        ASSERT_TRUE(out.Play(aPcm, 2, false));
+        ASSERT_TRUE(WaitForOnset(nBefore));
+        EXPECT_EQ(RealTimeThreads(), 1) << "opening " << nOpening;
+        out.Close();
+    }
 }
 
 } // namespace
