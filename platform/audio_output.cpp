@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <sched.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -187,6 +188,52 @@ void AudioOutput::EndThread()
 bool AudioOutput::IsLost(std::uint32_t nDevice)
 {
     return SDL_GetAudioDeviceStatus(nDevice) == SDL_AUDIO_STOPPED;
+}
+
+namespace {
+
+// The value of an environment variable, or "" when it is unset.
+std::string Env(const char* szName)
+{
+    const char* szValue = std::getenv(szName);
+    return szValue != nullptr ? szValue : "";
+}
+
+// Folds a path's inode and modification time into nStamp (nothing when it does not exist).
+void Stamp(const std::string& strPath, std::uint64_t& nStamp)
+{
+    struct stat info
+    {
+    };
+    if (strPath.empty() || stat(strPath.c_str(), &info) != 0)
+        return;
+    for (const std::uint64_t nPart :
+        {static_cast<std::uint64_t>(info.st_ino), static_cast<std::uint64_t>(info.st_mtim.tv_sec),
+            static_cast<std::uint64_t>(info.st_mtim.tv_nsec)})
+        nStamp = (nStamp ^ nPart) * 1099511628211u; // FNV-1a's prime
+}
+
+} // namespace
+
+std::uint64_t AudioOutput::ServerStamp()
+{
+    const std::string strRuntime = Env("XDG_RUNTIME_DIR");
+    std::string strPipeWire = Env("PIPEWIRE_REMOTE");
+    if (strPipeWire.empty())
+        strPipeWire = "pipewire-0";
+    if (strPipeWire[0] != '/') {
+        const std::string strDir = Env("PIPEWIRE_RUNTIME_DIR");
+        const std::string& strBase = strDir.empty() ? strRuntime : strDir;
+        strPipeWire = strBase.empty() ? std::string() : strBase + "/" + strPipeWire;
+    }
+    std::string strPulse = Env("PULSE_RUNTIME_PATH");
+    if (strPulse.empty() && !strRuntime.empty())
+        strPulse = strRuntime + "/pulse";
+    std::uint64_t nStamp = 14695981039346656037u; // FNV-1a's offset basis
+    Stamp(strPipeWire, nStamp);
+    Stamp(strPulse.empty() ? strPulse : strPulse + "/native", nStamp);
+    Stamp("/dev/snd", nStamp);
+    return nStamp;
 }
 
 bool AudioOutput::RaiseCallingThread()

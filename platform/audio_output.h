@@ -39,6 +39,11 @@ void Shut();
 void EndThread();
 // The output stopped working (the server went away or the device was unplugged).
 bool IsLost(std::uint32_t nDevice);
+// A stamp of where the sound servers and cards show up: the sockets of PipeWire and PulseAudio
+// in the runtime folder (or where PIPEWIRE_RUNTIME_DIR, PIPEWIRE_REMOTE and PULSE_RUNTIME_PATH
+// put them) and /dev/snd, by inode and modification time. It changes when a server (re)starts
+// or a card is plugged in; a few stat calls, cheap enough to poll.
+std::uint64_t ServerStamp();
 // Gives the calling thread (an audio callback's) real-time round-robin scheduling at the lowest
 // priority, not passed on to child processes; true when it did. A single system call that fails
 // at once without the right (CAP_SYS_NICE, or an RLIMIT_RTPRIO such as desktops grant to audio

@@ -2,11 +2,12 @@
 
 #include "platform/audio_output.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
 
-constexpr auto c_pollPeriod = std::chrono::milliseconds(250); // checks while the output is open
+constexpr auto c_pollPeriod = std::chrono::milliseconds(100); // checks while the output is open
 
 } // namespace
 
@@ -52,6 +53,7 @@ void CWaveOut::Close()
     m_bFailed = false;
     m_bAttempted = false;
     m_bFresh = false;
+    m_nRetryMs = c_nRetryMs;
     m_mix = CVoiceMix {};
     m_bShutPending = true;
     m_cvRequest.notify_all();
@@ -146,11 +148,12 @@ void CWaveOut::Run()
             CloseOutput(bIdle);
             lock.lock();
             if (bLost) {
-                m_bFailed = true; // try again at once, then every c_nRetryMs
+                m_bFailed = true; // try again at once, then after c_nRetryMs and longer
                 m_retryAt = Clock::now();
+                m_nRetryMs = c_nRetryMs;
             }
             m_cvDone.notify_all();
-        } else if (!bOpen && m_bWanted && (!m_bFailed || now >= m_retryAt)) {
+        } else if (!bOpen && m_bWanted && (!m_bFailed || IsRetryDue(now))) {
             lock.unlock();
             TryOpen();
             lock.lock();
@@ -176,7 +179,8 @@ void CWaveOut::Wait(std::unique_lock<std::mutex>& lock)
     if (m_nDevice.load() != 0)
         m_cvRequest.wait_for(lock, c_pollPeriod);
     else if (m_bWanted && m_bFailed)
-        m_cvRequest.wait_until(lock, m_retryAt);
+        m_cvRequest.wait_until(
+            lock, std::min(m_retryAt, Clock::now() + std::chrono::milliseconds(c_nWatchMs)));
     else
         m_cvRequest.wait(lock);
 }
@@ -185,6 +189,7 @@ void CWaveOut::TryOpen()
 {
     m_nSamplesOut.store(0, std::memory_order_relaxed); // the callback starts counting anew
     m_bThreadRaised.store(false, std::memory_order_relaxed);
+    const std::uint64_t nStamp = AudioOutput::ServerStamp(); // before, so as to miss nothing
     std::string strDriver;
     const std::uint32_t nDevice
         = AudioOutput::Open({c_nSampleRate, c_nBufferSamples, c_nPipeWireBufferSamples,
@@ -198,6 +203,7 @@ void CWaveOut::TryOpen()
         m_strDriver = strDriver;
         m_bKeepOpen = strDriver == "disk" || strDriver == "dummy";
         m_bFailed = false;
+        m_nRetryMs = c_nRetryMs;
         m_nDevice.store(nDevice, std::memory_order_release);
         m_nOpenCount.fetch_add(1, std::memory_order_release);
         if (m_lastSoundAt < now)
@@ -213,7 +219,11 @@ void CWaveOut::TryOpen()
             std::fputs("cantabell: no sound output; the game plays silently\n", stderr);
         s_bTold = true;
         m_bFailed = true;
-        m_retryAt = now + std::chrono::milliseconds(c_nRetryMs);
+        if (nStamp != m_nFailedStamp)
+            m_nRetryMs = c_nRetryMs; // something new turned up: look again soon
+        m_nFailedStamp = nStamp;
+        m_retryAt = now + std::chrono::milliseconds(m_nRetryMs);
+        m_nRetryMs = std::min(2 * m_nRetryMs, c_nMaxRetryMs);
     }
     m_cvDone.notify_all();
 }
@@ -224,6 +234,11 @@ void CWaveOut::CloseOutput(bool bKeepDriver)
     // Waits for a running callback, so the PCM is no longer read after this.
     AudioOutput::Close(nDevice, bKeepDriver);
     m_nDevice.store(0, std::memory_order_release);
+}
+
+bool CWaveOut::IsRetryDue(Clock::time_point now) const
+{
+    return now >= m_retryAt || AudioOutput::ServerStamp() != m_nFailedStamp;
 }
 
 bool CWaveOut::IsIdle(Clock::time_point now)

@@ -20,7 +20,9 @@
 // The output is opened, closed and reopened by a thread of its own, so that no call from the
 // user-interface thread waits for a sound server (but Open and Close, which say they wait).
 // When the output is lost (server restarted, device unplugged) or could not be opened, it is
-// tried again every c_nRetryMs while sound is wanted. A sound server's stream is closed after
+// tried again while sound is wanted: at once when a server's socket or a card appears (checked
+// every c_nWatchMs), else after c_nRetryMs, doubling up to c_nMaxRetryMs, so that a machine
+// without sound pays next to nothing. A sound server's stream is closed after
 // c_nIdleCloseMs of silence, so that the server can suspend its sink, and reopened by the
 // next note. SDL's disk and dummy drivers stand for a recording or a card and stay open.
 // Use from one thread only (the user-interface thread).
@@ -33,9 +35,13 @@ public:
     // as keeps a recorded melody free of gaps on a busy machine, for click to sound near 10 ms.
     static constexpr int c_nPipeWireBufferSamples = 128;
     static constexpr int c_nPulseBufferSamples = 192;
-    static constexpr int c_nRetryMs = 500; // between attempts while there is no output
+    static constexpr int c_nRetryMs = 500; // first wait before another attempt
+    static constexpr int c_nMaxRetryMs = 8000; // longest wait between attempts
+    static constexpr int c_nWatchMs = 100; // between looks for a server or card appearing
     static constexpr int c_nIdleCloseMs = 4000; // silence before a server's stream closes
-    static constexpr int c_nStallMs = 1000; // no callback for this long: the output is gone
+    // No callback for this long: the output is gone. A stream opened just as its server came
+    // up can take one buffer and no more.
+    static constexpr int c_nStallMs = 500;
     static constexpr int c_nStaleMs = 500; // a note that waited longer for the output is dropped
 
     static CWaveOut& Instance();
@@ -99,6 +105,9 @@ private:
     bool IsIdle(Clock::time_point now);
     // Waits for the next request or a deadline; m_mutex held.
     void Wait(std::unique_lock<std::mutex>& lock);
+    // Whether a failed output is due another attempt: its retry time has come, or a server or
+    // card has appeared since; m_mutex held.
+    bool IsRetryDue(Clock::time_point now) const;
     // Asks the thread for an attempt and waits until one has ended; m_mutex held.
     void AttemptAndWait(std::unique_lock<std::mutex>& lock);
 
@@ -116,6 +125,8 @@ private:
     std::uint64_t m_nAttempts = 0; // attempts ended
     std::string m_strDriver;
     Clock::time_point m_retryAt {};
+    int m_nRetryMs = c_nRetryMs; // the wait after the next failed attempt
+    std::uint64_t m_nFailedStamp = 0; // AudioOutput::ServerStamp at the latest failure
     Clock::time_point m_lastSoundAt {}; // latest Play or opening
     Clock::time_point m_playAt {}; // latest Play
     CVoiceMix m_mix; // read by the callback under m_mutex
