@@ -1,16 +1,15 @@
 #include "access/key_accessible.h"
 
 #include "access/view_accessible.h"
+#include "game/key_geometry.h"
 #include "game/notes.h"
 
 namespace {
 
-const char* const c_aszPitch[8] = {"E3", "F3", "G3", "A3", "B3", "C4", "D4", "E4"};
-
-// Where key k is painted: bitmap 122, 48 x 71, at picture (3 + 48k, 145).
+// Where key k is painted (bitmap 122), in picture pixels.
 QRect KeyRect(int k)
 {
-    return QRect(3 + 48 * k, 145, 48, 71);
+    return QRect(KeyPictureLeft(k), c_nKeyPictureTop, c_nKeyWidth, c_nKeyHeight);
 }
 
 } // namespace
@@ -33,7 +32,8 @@ QString CKeyAccessible::text(QAccessible::Text t) const
         return QString::fromLatin1(c_aszNoteLabel[m_nKey]);
     case QAccessible::Description:
         return QStringLiteral("%1, key %2 or %3")
-            .arg(QString::fromLatin1(c_aszPitch[m_nKey]), QChar::fromLatin1(c_szKeyLetters[m_nKey]))
+            .arg(QString::fromLatin1(c_aszNotePitch[m_nKey]),
+                QChar::fromLatin1(c_szKeyLetters[m_nKey]))
             .arg(m_nKey + 1);
     case QAccessible::Accelerator:
         return QString(QChar::fromLatin1(c_szKeyLetters[m_nKey]));

@@ -1,5 +1,7 @@
 #include "audio/audio_output.h"
 
+#include "cantabell/build_info.h"
+
 #include <SDL.h>
 #include <cstdlib>
 #include <cstring>
@@ -11,7 +13,7 @@
 namespace {
 
 constexpr const char* c_szAppName = "Cantabell";
-constexpr const char* c_szIconName = "io.github.cantabell.Cantabell"; // the desktop file's id
+constexpr const char* c_szIconName = c_szAppId; // the desktop file's id
 
 // Sets an environment variable for the lifetime of the object unless the user has set it,
 // then restores it: the stream properties must not leak into programs we start later.

@@ -15,6 +15,8 @@ constexpr int c_nKeyCount = 8;
 constexpr int c_nKeyPitch = 48; // from one key's left edge to the next one's
 constexpr int c_nKeyPictureLeft = 3; // picture x of key 0's bitmap
 constexpr int c_nKeyPictureTop = 145; // picture y of the key bitmaps
+constexpr int c_nKeyWidth = 48; // the key bitmaps' size
+constexpr int c_nKeyHeight = 71;
 constexpr int c_nKeyHitWidth = 47; // key k is hit from client x 4 + 48k to 50 + 48k
 constexpr int c_nKeyHitHeight = 72; // and from client y 177 to 248
 
