@@ -1,5 +1,6 @@
 #include "app/command_script.h"
 
+#include "app/command_table.h"
 #include "app/main_window.h"
 
 #include <QApplication>
@@ -11,24 +12,6 @@ namespace {
 constexpr int c_nCloseDialog = 0;
 constexpr int c_nLongestDelayMs = 24 * 60 * 60 * 1000; // a day
 
-struct SCommandName
-{
-    const char* szName;
-    int nId;
-};
-
-constexpr SCommandName c_aCommand[] = {
-    {"new-game", CMainWindow::ID_GAME_NEW},
-    {"exit", CMainWindow::ID_EXIT},
-    {"hear-again", CMainWindow::ID_HEAR_AGAIN},
-    {"new-melody", CMainWindow::ID_NEW_MELODY},
-    {"delete-notes", CMainWindow::ID_DELETE_NOTES},
-    {"settings", CMainWindow::ID_SETTINGS},
-    {"tutorial", CMainWindow::ID_TUTORIAL},
-    {"about", CMainWindow::ID_ABOUT},
-    {"close-dialog", c_nCloseDialog},
-};
-
 } // namespace
 
 CCommandScript::CCommandScript(CMainWindow& window, QObject* pParent)
@@ -38,9 +21,11 @@ CCommandScript::CCommandScript(CMainWindow& window, QObject* pParent)
 
 int CCommandScript::CommandId(const QString& strName)
 {
-    for (const SCommandName& command : c_aCommand) {
-        if (strName == QLatin1String(command.szName))
-            return command.nId;
+    if (strName == QLatin1String("close-dialog"))
+        return c_nCloseDialog;
+    for (std::size_t i = 0; i < c_nCommandCount; ++i) {
+        if (strName == QLatin1String(c_aCommand[i].szScriptName))
+            return c_aCommand[i].nId;
     }
     return -1;
 }

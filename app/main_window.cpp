@@ -1,11 +1,11 @@
 #include "app/main_window.h"
 
 #include "access/accessibility.h"
+#include "app/command_table.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
 #include "game/notes.h"
-#include "game/timers.h"
 #include "window/game_view.h"
 #include "window/main_menu_bar.h"
 #include "window/note_input.h"
@@ -22,11 +22,35 @@
 #include <QToolButton>
 #include <ctime>
 
-namespace {
+// The one table of commands: menus, shortcuts, toolbar, dispatch and script names.
+const SCommand c_aCommand[] = {
+    {CMainWindow::ID_GAME_NEW, MENU_GAME, "&New", Qt::Key_unknown, false, "new-game", -1, nullptr,
+        &CMainWindow::OnGameNew},
+    {CMainWindow::ID_EXIT, MENU_GAME, "&Exit", Qt::Key_unknown, true, "exit", -1, nullptr,
+        &CMainWindow::OnExit},
+    {CMainWindow::ID_HEAR_AGAIN, MENU_COMMANDS, "&Hear again\tF2", Qt::Key_F2, false, "hear-again",
+        0, "Hear Again", &CMainWindow::OnHearAgain},
+    {CMainWindow::ID_NEW_MELODY, MENU_COMMANDS, "&New melody\tF3", Qt::Key_F3, false, "new-melody",
+        1, "New Melody", &CMainWindow::OnNewMelody},
+    {CMainWindow::ID_DELETE_NOTES, MENU_COMMANDS, "&Delete notes\tF4", Qt::Key_F4, false,
+        "delete-notes", 2, "Delete Notes", &CMainWindow::OnDeleteNotes},
+    {CMainWindow::ID_SETTINGS, MENU_OPTIONS, "&Settings", Qt::Key_unknown, false, "settings", -1,
+        nullptr, &CMainWindow::OnSettings},
+    {CMainWindow::ID_TUTORIAL, MENU_HELP, "&Tutorial\tF1", Qt::Key_F1, false, "tutorial", -1,
+        nullptr, &CMainWindow::OnTutorial},
+    {CMainWindow::ID_ABOUT, MENU_HELP, "&About", Qt::Key_unknown, true, "about", -1, nullptr,
+        &CMainWindow::OnAbout},
+};
+const std::size_t c_nCommandCount = std::size(c_aCommand);
 
-constexpr int c_nFirstCommand = 40000;
-
-} // namespace
+const SCommand* FindCommand(int nId)
+{
+    for (const SCommand& command : c_aCommand) {
+        if (command.nId == nId)
+            return &command;
+    }
+    return nullptr;
+}
 
 CMainWindow::CMainWindow(QWidget* pParent)
     : QMainWindow(pParent)
@@ -68,41 +92,36 @@ CMainWindow::~CMainWindow()
         timer.stop();
 }
 
-QAction* CMainWindow::AddCommand(
-    QMenu* pMenu, const QString& strText, int nId, const QKeySequence& key)
+QAction* CMainWindow::AddCommand(QMenu* pMenu, std::size_t nIndex)
 {
-    QAction* pAction = pMenu->addAction(strText);
-    if (!key.isEmpty()) {
-        pAction->setShortcut(key);
+    const SCommand& command = c_aCommand[nIndex];
+    if (command.bSeparatorBefore)
+        pMenu->addSeparator();
+    QAction* pAction = pMenu->addAction(QString::fromLatin1(command.szText));
+    if (command.eKey != Qt::Key_unknown) {
+        pAction->setShortcut(QKeySequence(command.eKey));
         pAction->setShortcutContext(Qt::WindowShortcut);
     }
+    const int nId = command.nId;
     connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
-    m_aCommand[nId - c_nFirstCommand] = pAction;
+    m_apCommand[nIndex] = pAction;
     return pAction;
 }
 
+// Menus, and their items in table order; Help sits at the right end of the menu bar.
 void CMainWindow::CreateMenus()
 {
     auto* pBar = new CMainMenuBar(this);
     setMenuBar(pBar);
-    QMenu* pGame = pBar->addMenu(QStringLiteral("&Game"));
-    AddCommand(pGame, QStringLiteral("&New"), ID_GAME_NEW);
-    pGame->addSeparator();
-    AddCommand(pGame, QStringLiteral("&Exit"), ID_EXIT);
-
-    QMenu* pCommands = pBar->addMenu(QStringLiteral("&Commands"));
-    AddCommand(pCommands, QStringLiteral("&Hear again\tF2"), ID_HEAR_AGAIN, Qt::Key_F2);
-    AddCommand(pCommands, QStringLiteral("&New melody\tF3"), ID_NEW_MELODY, Qt::Key_F3);
-    AddCommand(pCommands, QStringLiteral("&Delete notes\tF4"), ID_DELETE_NOTES, Qt::Key_F4);
-
-    QMenu* pOptions = pBar->addMenu(QStringLiteral("&Options"));
-    AddCommand(pOptions, QStringLiteral("&Settings"), ID_SETTINGS);
-
-    // Help sits at the right end of the menu bar.
-    QMenu* pHelp = pBar->AddCornerMenu(QStringLiteral("&Help"));
-    AddCommand(pHelp, QStringLiteral("&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
-    pHelp->addSeparator();
-    AddCommand(pHelp, QStringLiteral("&About"), ID_ABOUT);
+    m_apCommand.assign(c_nCommandCount, nullptr);
+    for (int nMenu = 0; nMenu < MENU_COUNT; ++nMenu) {
+        const QString title = QString::fromLatin1(c_aszMenuTitle[nMenu]);
+        QMenu* pMenu = nMenu == MENU_HELP ? pBar->AddCornerMenu(title) : pBar->addMenu(title);
+        for (std::size_t i = 0; i < c_nCommandCount; ++i) {
+            if (c_aCommand[i].eMenu == nMenu)
+                AddCommand(pMenu, i);
+        }
+    }
 }
 
 void CMainWindow::CreateToolBar()
@@ -115,20 +134,20 @@ void CMainWindow::CreateToolBar()
     m_pToolBar->setFixedHeight(c_nToolBarHeight);
     m_pToolBar->setIconSize(QSize(96, 16));
 
-    // The strip holds three 96 x 16 images that carry their own captions.
-    const int aId[3] = {ID_HEAR_AGAIN, ID_NEW_MELODY, ID_DELETE_NOTES};
-    const char* const aszName[3] = {"Hear Again", "New Melody", "Delete Notes"};
-    for (int i = 0; i < 3; ++i) {
+    // The strip holds 96 x 16 images that carry their own captions, in table order.
+    for (const SCommand& command : c_aCommand) {
+        if (command.nToolbarCell < 0)
+            continue;
         // No text on the action: the button then shows no tooltip.
         auto* pAction = new QAction(m_pToolBar);
-        pAction->setIcon(CStripIconEngine::Icon(i)); // sharp at every device pixel ratio
-        const int nId = aId[i];
+        pAction->setIcon(CStripIconEngine::Icon(command.nToolbarCell)); // sharp at every ratio
+        const int nId = command.nId;
         connect(pAction, &QAction::triggered, this, [this, nId] { OnCommand(nId); });
         m_pToolBar->addAction(pAction);
         if (QWidget* pButton = m_pToolBar->widgetForAction(pAction)) {
             pButton->setFixedSize(100, 24);
-            pButton->setAccessibleName(QString::fromLatin1(aszName[i]));
-            pButton->setObjectName(QString::fromLatin1(aszName[i]));
+            pButton->setAccessibleName(QString::fromLatin1(command.szToolbarName));
+            pButton->setObjectName(QString::fromLatin1(command.szToolbarName));
         }
     }
 }
@@ -141,42 +160,19 @@ void CMainWindow::LoadSounds()
 
 bool CMainWindow::OnCommand(int nId)
 {
-    switch (nId) {
-    case ID_EXIT:
-        OnExit();
-        return true;
-    case ID_ABOUT:
-        OnAbout();
-        return true;
-    case ID_HEAR_AGAIN:
-        m_game.OnHearAgain();
-        return true;
-    case ID_DELETE_NOTES:
-        m_game.OnDeleteNotes();
-        return true;
-    case ID_NEW_MELODY:
-        m_game.OnNewMelody();
-        return true;
-    case ID_TUTORIAL:
-        OnTutorial();
-        return true;
-    case ID_GAME_NEW:
-        m_game.OnGameNew();
-        return true;
-    case ID_SETTINGS:
-        OnSettings();
-        return true;
-    default:
+    const SCommand* pCommand = FindCommand(nId);
+    if (pCommand == nullptr)
         return false;
-    }
+    (this->*pCommand->pfnRun)();
+    return true;
 }
 
 QAction* CMainWindow::CommandAction(int nId) const
 {
-    const int index = nId - c_nFirstCommand;
-    if (index < 0 || index >= static_cast<int>(m_aCommand.size()))
+    const SCommand* pCommand = FindCommand(nId);
+    if (pCommand == nullptr || m_apCommand.empty())
         return nullptr;
-    return m_aCommand[index];
+    return m_apCommand[static_cast<std::size_t>(pCommand - c_aCommand)];
 }
 
 void CMainWindow::OnExit()
@@ -262,9 +258,8 @@ void CMainWindow::OnMidiKey(int nKey, bool bDown)
             input.Release();
         return;
     }
-    // A modal dialog keeps clicks away from this window; it keeps the keyboard's away too.
-    if (!QApplication::activeModalWidget())
-        input.Press(nKey);
+    // Refused while a modal dialog is open (CNoteInput's gate).
+    input.Press(nKey);
 }
 
 void CMainWindow::timerEvent(QTimerEvent* pEvent)

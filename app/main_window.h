@@ -2,6 +2,7 @@
 
 #include "game/game_host.h"
 #include "game/melody_game.h"
+#include "game/timers.h"
 #include "midi/midi_input.h"
 #include "render/scene.h"
 #include "sound/sound.h"
@@ -9,6 +10,7 @@
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <array>
+#include <vector>
 
 class CGameView;
 class QAction;
@@ -19,7 +21,8 @@ class CMainWindow : public QMainWindow, public CGameHost
 {
     Q_OBJECT
 public:
-    // Command ids of the menu, the accelerators and the toolbar.
+    // Command ids of the menu, the accelerators and the toolbar (app/command_table.h says
+    // where each one appears).
     enum : int
     {
         ID_EXIT = 40001,
@@ -55,6 +58,10 @@ public:
     void OnAbout();
     void OnTutorial();
     void OnSettings();
+    void OnGameNew() { m_game.OnGameNew(); }
+    void OnHearAgain() { m_game.OnHearAgain(); }
+    void OnNewMelody() { m_game.OnNewMelody(); }
+    void OnDeleteNotes() { m_game.OnDeleteNotes(); }
 
     // CGameHost
     void StartTimer(int nId, int nPeriodMs) override;
@@ -82,12 +89,11 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void LoadSounds();
-    QAction* AddCommand(
-        QMenu* pMenu, const QString& strText, int nId, const QKeySequence& key = {});
+    QAction* AddCommand(QMenu* pMenu, std::size_t nIndex);
     QBasicTimer* TimerFor(int nId);
 
     QToolBar* m_pToolBar = nullptr;
     CGameView* m_pView = nullptr;
-    std::array<QBasicTimer, 4> m_aTimer; // ids TIMER_REDRAW .. TIMER_LEVEL
-    std::array<QAction*, 13> m_aCommand {}; // by id - 40000
+    std::array<QBasicTimer, c_nTimerCount> m_aTimer; // ids TIMER_REDRAW .. TIMER_LEVEL
+    std::vector<QAction*> m_apCommand; // the menu's actions, by index in c_aCommand
 };

@@ -8,6 +8,7 @@ enum : int
     TIMER_RESULT = 202,
     TIMER_LEVEL = 203,
 };
+constexpr int c_nTimerCount = TIMER_LEVEL - TIMER_REDRAW + 1; // the ids are consecutive
 
 constexpr int c_nRedrawPeriodMs = 50;
 constexpr int c_nPlayPeriodMs = 600;

@@ -3,6 +3,7 @@
 #include "game/key_geometry.h"
 #include "game/melody_game.h"
 #include "render/scene.h"
+#include "window/note_input.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -58,6 +59,9 @@ void CGameView::paintEvent(QPaintEvent*)
 
 void CGameView::mousePressEvent(QMouseEvent* pEvent)
 {
+    // Qt keeps a modal dialog's clicks away already; the gate is the same for every source.
+    if (CNoteInput::IsBlocked())
+        return;
     const QPoint at = pEvent->position().toPoint();
     const int clientY = at.y() + c_nClientTop;
     if (pEvent->button() == Qt::LeftButton)

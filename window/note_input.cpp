@@ -2,9 +2,16 @@
 
 #include "game/melody_game.h"
 
+#include <QApplication>
+
+bool CNoteInput::IsBlocked()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
 void CNoteInput::Press(int k)
 {
-    if (IsKey(k))
+    if (IsKey(k) && !IsBlocked())
         m_game.OnLButtonDown(KeyCentreX(k), KeyCentreY());
 }
 
@@ -15,13 +22,13 @@ void CNoteInput::Release()
 
 void CNoteInput::Sound(int k)
 {
-    if (IsKey(k))
+    if (IsKey(k) && !IsBlocked())
         m_game.OnRButtonDown(KeyCentreX(k), KeyCentreY());
 }
 
 void CNoteInput::Click(int k)
 {
-    if (!IsKey(k))
+    if (!IsKey(k) || IsBlocked())
         return;
     Press(k);
     Release();

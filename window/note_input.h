@@ -8,7 +8,9 @@ class CMelodyGame;
 inline constexpr char c_szKeyLetters[] = "ASDFGHJK";
 
 // The one way that input other than the mouse reaches the eight keys: each operation acts
-// exactly like the mouse on the centre of key k's hit area (client coordinates).
+// exactly like the mouse on the centre of key k's hit area (client coordinates). It is also the
+// one gate for every source, the mouse included: while a modal dialog is open no key is
+// pressed or sounded (a release still lets go).
 class CNoteInput
 {
 public:
@@ -26,6 +28,8 @@ public:
     void Click(int k);
 
     static bool IsKey(int k) { return k >= 0 && k < c_nKeyCount; }
+    // True while a modal dialog keeps input away from the game window.
+    static bool IsBlocked();
 
 private:
     CMelodyGame& m_game;

@@ -44,8 +44,7 @@ int CNoteKeys::Identity(const QKeyEvent& event)
 
 bool CNoteKeys::MayPlay() const
 {
-    if (QApplication::activeModalWidget() != nullptr
-        || QApplication::activePopupWidget() != nullptr)
+    if (CNoteInput::IsBlocked() || QApplication::activePopupWidget() != nullptr)
         return false;
     // A menu bar in keyboard mode reads letters as its mnemonics.
     return qobject_cast<QMenuBar*>(QApplication::focusWidget()) == nullptr;

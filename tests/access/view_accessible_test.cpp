@@ -5,6 +5,8 @@
 #include "game/notes.h"
 
 #include <QAccessibleActionInterface>
+#include <QApplication>
+#include <QTimer>
 #include <algorithm>
 #include <vector>
 
@@ -101,6 +103,27 @@ TEST_F(ViewAccessibleTest, PressEntersTheNoteAndSoundOnlySounds)
     // A press is a whole click: the key does not stay down.
     EXPECT_FALSE(Key(3)->state().pressed);
     pActions->doAction(QStringLiteral("Nonsense"));
+    EXPECT_EQ(Game().EnteredCount(), 1);
+}
+
+// Like the mouse, the keyboard and MIDI, a screen reader's actions reach no key behind a
+// modal dialog.
+TEST_F(ViewAccessibleTest, ModalDialogKeepsActionsAway)
+{
+    bool bChecked = false;
+    QTimer::singleShot(0, [&] {
+        QWidget* pDialog = QApplication::activeModalWidget();
+        ASSERT_NE(pDialog, nullptr);
+        Key(3)->actionInterface()->doAction(CKeyAccessible::SoundAction());
+        Key(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        EXPECT_EQ(Game().EnteredCount(), 0);
+        EXPECT_EQ(g_nClickCount, 0);
+        bChecked = true;
+        pDialog->close();
+    });
+    m_pWindow->OnTutorial();
+    EXPECT_TRUE(bChecked);
+    Key(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Game().EnteredCount(), 1);
 }
 
