@@ -3,26 +3,6 @@
 #include "access/menu_title_accessible.h"
 #include "window/main_menu_bar.h"
 
-namespace {
-
-QAccessibleInterface* MenuBarFactory(const QString& strClass, QObject* pObject)
-{
-    if (strClass == QLatin1String("CMainMenuBar") && pObject != nullptr && pObject->isWidgetType())
-        return new CMenuBarAccessible(static_cast<CMainMenuBar*>(pObject));
-    return nullptr;
-}
-
-} // namespace
-
-void CMenuBarAccessible::Install()
-{
-    static const bool c_bInstalled = [] {
-        QAccessible::installFactory(&MenuBarFactory);
-        return true;
-    }();
-    (void)c_bInstalled;
-}
-
 CMenuBarAccessible::CMenuBarAccessible(CMainMenuBar* pBar)
     : QAccessibleWidget(pBar, QAccessible::MenuBar)
     , m_bar(*pBar)

@@ -10,8 +10,6 @@ class CMainMenuBar;
 class CMenuBarAccessible : public QAccessibleWidget
 {
 public:
-    static void Install();
-
     explicit CMenuBarAccessible(CMainMenuBar* pBar);
     ~CMenuBarAccessible() override;
 

@@ -8,23 +8,7 @@ namespace {
 
 CViewAccessible::EventObserver g_fnEventObserver = nullptr;
 
-QAccessibleInterface* ViewFactory(const QString& strClass, QObject* pObject)
-{
-    if (strClass == QLatin1String("CGameView") && pObject != nullptr && pObject->isWidgetType())
-        return new CViewAccessible(static_cast<CGameView*>(pObject));
-    return nullptr;
-}
-
 } // namespace
-
-void CViewAccessible::Install()
-{
-    static const bool c_bInstalled = [] {
-        QAccessible::installFactory(&ViewFactory);
-        return true;
-    }();
-    (void)c_bInstalled;
-}
 
 void CViewAccessible::SetEventObserver(EventObserver fnObserver)
 {

@@ -25,8 +25,6 @@ public:
         c_nChildCount = 11,
     };
 
-    // Makes QAccessible build this interface for every CGameView; once per process is enough.
-    static void Install();
     // Also hands every event this picture sends to fnObserver (nullptr: to nobody). Qt passes
     // events on only to a platform bridge, and platforms without one (offscreen) have none.
     using EventObserver = void (*)(QAccessibleEvent* pEvent);
