@@ -13,9 +13,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     : QDialog(pParent)
     , m_pUi(std::make_unique<Ui::CAboutDlg>())
 {
-    m_pUi->setupUi(this);
-    setWindowFlags(DialogWindowFlags());
-    setFixedSize(size());
+    SetUpDialog(*this, *m_pUi);
     m_pUi->staticTitle->setText(QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion)
         + QStringLiteral("\n") + QString::fromLatin1(c_szCreditLine));
     m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));

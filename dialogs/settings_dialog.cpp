@@ -24,9 +24,7 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent)
     : QDialog(pParent)
     , m_pUi(std::make_unique<Ui::CSettingsDlg>())
 {
-    m_pUi->setupUi(this);
-    setWindowFlags(DialogWindowFlags());
-    setFixedSize(size());
+    SetUpDialog(*this, *m_pUi);
     m_editIncreaseAfter = m_pUi->edit1007;
     m_editFixedLength = m_pUi->edit1005;
     for (QSpinBox* pBox : {m_editIncreaseAfter, m_editFixedLength})

@@ -37,9 +37,7 @@ CTutorialDlg::CTutorialDlg(QWidget* pParent)
     , m_strText(TutorialText())
     , m_pUi(std::make_unique<Ui::CTutorialDlg>())
 {
-    m_pUi->setupUi(this);
-    setWindowFlags(DialogWindowFlags());
-    setFixedSize(size());
+    SetUpDialog(*this, *m_pUi);
     connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
     DoDataExchange();
     m_pUi->button1->setFocus(Qt::OtherFocusReason);
