@@ -52,6 +52,8 @@ public:
     QAction* CommandAction(int nId) const;
     QToolBar* ToolBar() const { return m_pToolBar; }
     CGameView* View() const { return m_pView; }
+    CMelodyGame& Game() { return m_game; }
+    CMidiInput& Midi() { return m_midi; }
     bool IsTimerRunning(int nId) const;
 
     void OnExit();
@@ -70,11 +72,6 @@ public:
     std::int64_t CurrentTime() override;
     void DrawScene() override;
 
-    CMelodyGame m_game;
-    CScene m_scene;
-    std::array<CSound, c_nKeyCount> m_aSound;
-    CMidiInput m_midi; // MIDI keyboards; notes arrive at OnMidiKey
-
 protected:
     void timerEvent(QTimerEvent* pEvent) override;
     // The window has one size: a maximize that the window system offers anyway is undone.
@@ -86,6 +83,12 @@ private slots:
     void OnMidiKey(int nKey, bool bDown);
 
 private:
+    // The parts, constructed here and nowhere else, in this order.
+    CMelodyGame m_game;
+    CScene m_scene;
+    std::array<CSound, c_nKeyCount> m_aSound;
+    CMidiInput m_midi; // MIDI keyboards; notes arrive at OnMidiKey
+
     void CreateMenus();
     void CreateToolBar();
     void LoadSounds();

@@ -170,7 +170,7 @@ TEST_F(ViewAccessibleTest, JudgementHidesTheKeysAndIsAnnounced)
     const QStringList rightTexts {QStringLiteral("That's it!"), QStringLiteral("That's right!"),
         QStringLiteral("Well done!")};
     const QString name = Judgement()->text(QAccessible::Name);
-    EXPECT_EQ(name, m_pWindow->m_scene.JudgementText());
+    EXPECT_EQ(name, m_pWindow->View()->Scene().JudgementText());
     EXPECT_TRUE(rightTexts.contains(name)) << name.toStdString();
     EXPECT_FALSE(Judgement()->state().invisible);
     EXPECT_EQ(Count(QAccessible::NameChanged, Judgement()), 1);

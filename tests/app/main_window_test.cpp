@@ -80,7 +80,7 @@ TEST_F(MainWindowTest, FunctionKeysAreWindowShortcuts)
     }
 
     m_pWindow->activateWindow();
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     QTest::keyClick(m_pWindow.get(), Qt::Key_F2);
     EXPECT_TRUE(game.IsPlayRequested());
 
@@ -121,7 +121,7 @@ TEST_F(MainWindowTest, ToolBarHasThreeImageButtonsWithoutTooltips)
     }
 
     // The buttons run Hear again, New melody and Delete notes, in that order.
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     QTest::mouseClick(pBar->widgetForAction(actions[0]), Qt::LeftButton);
     EXPECT_TRUE(game.IsPlayRequested());
     ClickClient(10, 200);
@@ -142,16 +142,16 @@ TEST_F(MainWindowTest, StartsTheRedrawPlayAndLevelTimers)
     EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_PLAY));
     EXPECT_TRUE(m_pWindow->IsTimerRunning(TIMER_LEVEL));
     EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_RESULT));
-    EXPECT_TRUE(m_pWindow->m_game.IsShowingLevel());
+    EXPECT_TRUE(m_pWindow->Game().IsShowingLevel());
     // The banner's timer fires for real and makes the first melody.
-    QTRY_VERIFY_WITH_TIMEOUT(!m_pWindow->m_game.IsShowingLevel(), 4000);
+    QTRY_VERIFY_WITH_TIMEOUT(!m_pWindow->Game().IsShowingLevel(), 4000);
     EXPECT_FALSE(m_pWindow->IsTimerRunning(TIMER_LEVEL));
-    EXPECT_TRUE(m_pWindow->m_game.IsPlayRequested() || g_nPlayIndex > 0);
+    EXPECT_TRUE(m_pWindow->Game().IsPlayRequested() || g_nPlayIndex > 0);
 }
 
 TEST_F(MainWindowTest, ClicksInGapsAndAboveTheKeysDoNothing)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     ClickClient(51, 200);
     ClickClient(20, 176);
     ClickClient(20, 249);
@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, ClicksInGapsAndAboveTheKeysDoNothing)
 
 TEST_F(MainWindowTest, KeyStaysDownUntilTheButtonIsReleased)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     QTest::mousePress(m_pWindow->View(), Qt::LeftButton, {}, QPoint(10 + 48 * 2, 180));
     EXPECT_TRUE(game.IsKeyDown(2));
     QTest::mouseRelease(m_pWindow->View(), Qt::LeftButton, {}, QPoint(10 + 48 * 2, 180));
@@ -185,13 +185,13 @@ TEST_F(MainWindowTest, DoubleClickEntersTwoNotes)
         Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pView, &dbl);
     QTest::mouseRelease(pView, Qt::LeftButton, {}, at);
-    EXPECT_EQ(m_pWindow->m_game.EnteredCount(), 2);
-    EXPECT_EQ(m_pWindow->m_game.Entered(1), 4);
+    EXPECT_EQ(m_pWindow->Game().EnteredCount(), 2);
+    EXPECT_EQ(m_pWindow->Game().Entered(1), 4);
 }
 
 TEST_F(MainWindowTest, GameNewAndExitCommands)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     // A fixed length of 6 taken at a play tick, then Game > New.
     CGameSettings::SetIncrease(false);
     CGameSettings::SetFixedLength(6);

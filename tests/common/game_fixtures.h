@@ -28,7 +28,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
     }
 
-    CMelodyGame& Game() const { return m_pWindow->m_game; }
+    CMelodyGame& Game() const { return m_pWindow->Game(); }
     // Melodies of n notes from now on, as the Settings box's fixed length sets them.
     void UseFixedLength(int n)
     {

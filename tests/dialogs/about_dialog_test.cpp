@@ -90,7 +90,7 @@ TEST_F(AboutDialogTest, TabReachesTheLinkAfterOkAndSpaceOpensIt)
 
 TEST_F(AboutOverGameTest, GameStandsStillWhileTheBoxIsOpen)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     game.NewMelody();
     game.OnTimer(TIMER_PLAY); // the first note sounds; the melody is under way
     ASSERT_EQ(g_nPlayIndex, 1);
@@ -117,7 +117,7 @@ TEST_F(AboutOverGameTest, GameStandsStillWhileTheBoxIsOpen)
 TEST_F(AboutOverGameTest, DroppedOneShotTickComesBackAFullPeriodLater)
 {
     constexpr int c_nPeriodMs = 300;
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     game.Judge(); // the judgement stands until the result tick
     QElapsedTimer clock;
     clock.start();
@@ -165,6 +165,6 @@ TEST_F(AboutOverGameTest, EveryWayOfClosingClearsTheFlag)
             EXPECT_FALSE(dlg.isVisible()) << "way " << nWay;
         });
         EXPECT_TRUE(bOpened);
-        EXPECT_FALSE(m_pWindow->m_game.IsDialogOpen()) << "way " << nWay;
+        EXPECT_FALSE(m_pWindow->Game().IsDialogOpen()) << "way " << nWay;
     }
 }

@@ -79,7 +79,7 @@ TEST_F(SettingsOverGameTest, FirstOpeningShowsTheDefaultsCentredWithFocusOnOk)
         const QPoint offset = dlg.frameGeometry().center() - m_pWindow->frameGeometry().center();
         EXPECT_LE(offset.manhattanLength(), 4);
         // The game is not paused behind it.
-        EXPECT_FALSE(m_pWindow->m_game.IsDialogOpen());
+        EXPECT_FALSE(m_pWindow->Game().IsDialogOpen());
     });
     EXPECT_TRUE(bOpened);
 }
@@ -246,7 +246,7 @@ TEST_F(SettingsOverGameTest, GameFollowsTheFixedLengthWhileTheBoxIsOpen)
 {
     CGameSettings::SetFixedLength(6);
     const bool bOpened = OpenSettings([this](CSettingsDlg& dlg) {
-        CMelodyGame& game = m_pWindow->m_game;
+        CMelodyGame& game = m_pWindow->Game();
         ASSERT_EQ(game.Length(), 3);
         QTest::mouseClick(Radio(dlg, "radio1003"), Qt::LeftButton);
         // One play tick (600 ms) later the game behind the box has the stored fixed length ...
@@ -258,6 +258,6 @@ TEST_F(SettingsOverGameTest, GameFollowsTheFixedLengthWhileTheBoxIsOpen)
         QTest::mouseClick(OkButton(dlg), Qt::LeftButton);
     });
     EXPECT_TRUE(bOpened);
-    const CMelodyGame& game = m_pWindow->m_game;
+    const CMelodyGame& game = m_pWindow->Game();
     EXPECT_TRUE(QTest::qWaitFor([&game] { return game.Length() == 8; }, 2000));
 }

@@ -77,14 +77,14 @@ TEST_F(TutorialDialogTest, OpensOverTheGameWhichPlaysOn)
     CMainWindow window;
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.m_game.NewMelody(); // a melody is requested: the next play ticks sound it
+    window.Game().NewMelody(); // a melody is requested: the next play ticks sound it
 
     const bool bOpened = DriveModal<CTutorialDlg>([&window] { window.OnTutorial(); },
         [&window](CTutorialDlg& dlg) {
             EXPECT_EQ(dlg.parentWidget(), &window);
             auto* pOk = dlg.findChild<QPushButton*>("button1");
             EXPECT_EQ(dlg.focusWidget(), pOk);
-            EXPECT_FALSE(window.m_game.IsDialogOpen());
+            EXPECT_FALSE(window.Game().IsDialogOpen());
             // The melody advances behind the box, one note per 600 ms tick.
             EXPECT_TRUE(QTest::qWaitFor([] { return g_nPlayIndex >= 1; }, 2000));
             QTest::keyClick(pOk, Qt::Key_Return);

@@ -14,13 +14,13 @@ namespace {
 class MidiWindowTest : public CGameWindowTest
 {
 protected:
-    void Key(int nKey, bool bDown) { emit m_pWindow->m_midi.Key(nKey, bDown); }
+    void Key(int nKey, bool bDown) { emit m_pWindow->Midi().Key(nKey, bDown); }
 
     int KeysDown() const
     {
         int n = 0;
         for (int k = 0; k < c_nKeyCount; ++k)
-            n += m_pWindow->m_game.IsKeyDown(k);
+            n += m_pWindow->Game().IsKeyDown(k);
         return n;
     }
 };
@@ -30,7 +30,7 @@ protected:
 // A note-on is the left click in the middle of its key: counted, recorded, held until note-off.
 TEST_F(MidiWindowTest, NoteOnIsALeftClickOnThatKey)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     for (int k = 0; k < 8; ++k) {
         game.OnDeleteNotes();
         Key(k, true);
@@ -54,7 +54,7 @@ TEST_F(MidiWindowTest, NoteOnIsALeftClickOnThatKey)
 
 TEST_F(MidiWindowTest, OfTwoKeysHeldTheLaterShowsAndOnlyItsReleaseCounts)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     Key(2, true);
     Key(5, true);
     EXPECT_FALSE(game.IsKeyDown(2));
@@ -76,7 +76,7 @@ TEST_F(MidiWindowTest, OfTwoKeysHeldTheLaterShowsAndOnlyItsReleaseCounts)
 // Clicks cannot reach the window behind a modal dialog; neither can the keyboard's notes.
 TEST_F(MidiWindowTest, ModalDialogKeepsNotesAway)
 {
-    CMelodyGame& game = m_pWindow->m_game;
+    CMelodyGame& game = m_pWindow->Game();
     bool bChecked = false;
     QTimer::singleShot(200, [&] {
         QWidget* pDialog = QApplication::activeModalWidget();
