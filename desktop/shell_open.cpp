@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int c_nOpened = 42; // any value that IsOpenSuccess accepts
 constexpr auto c_pumpInterval = std::chrono::milliseconds(20);
 
 bool g_bOpenInProgress = false;
@@ -29,37 +28,38 @@ int MapExitCode(int nCode)
 {
     switch (nCode) {
     case 0:
-        return c_nOpened;
+        return OPEN_OPENED;
     case 1: // syntax error: our checks keep it from happening
     case 2: // file or path missing
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     case 5:
-        return 5;
+        return OPEN_ACCESS_DENIED;
     default: // 3 no method available, 4 the chosen program failed
-        return 31;
+        return OPEN_NO_ASSOCIATION;
     }
 }
 
-int MapSpawnError(int nError)
+// Why xdg-open could not be started, as ShellOpen's result.
+int OpenerSpawnResult(int nError)
 {
     switch (nError) {
     case EACCES:
-        return 5;
+        return OPEN_ACCESS_DENIED;
     case ENOMEM:
     case EAGAIN:
-        return 8;
+        return OPEN_OUT_OF_MEMORY;
     default: // ENOENT above all: no xdg-open, so the caller falls back to the browser command
-        return 31;
+        return OPEN_NO_ASSOCIATION;
     }
 }
 
 int MapStatus(int nStatus)
 {
     if (nStatus < 0)
-        return 31;
+        return OPEN_NO_ASSOCIATION;
     if (WIFEXITED(nStatus))
         return MapExitCode(WEXITSTATUS(nStatus));
-    return 0;
+    return OPEN_OUT_OF_RESOURCES;
 }
 
 } // namespace
@@ -77,12 +77,12 @@ bool IsShellOpenInProgress()
 int ShellOpen(const std::string& strTarget, const CShellOpenOptions& options)
 {
     if (!IsSafeLinkTarget(strTarget))
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     CBusyScope busy;
     pid_t pid = 0;
     const int nError = SpawnProcess({options.m_strXdgOpen, strTarget}, pid);
     if (nError != 0)
-        return MapSpawnError(nError);
+        return OpenerSpawnResult(nError);
 
     std::future<int> status = ReapInBackground(pid);
     const auto deadline
@@ -90,7 +90,7 @@ int ShellOpen(const std::string& strTarget, const CShellOpenOptions& options)
     for (;;) {
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline)
-            return c_nOpened; // still running: the browser is up and xdg-open waits for it
+            return OPEN_OPENED; // still running: the browser is up and xdg-open waits for it
         const auto slice
             = std::min<std::chrono::steady_clock::duration>(c_pumpInterval, deadline - now);
         if (status.wait_for(slice) == std::future_status::ready)

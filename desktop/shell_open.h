@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/open_result.h"
+
 #include <functional>
 #include <string>
 
@@ -11,13 +13,6 @@ struct CShellOpenOptions
         m_fnPump; // called about every 20 ms while waiting (keeps the UI painting)
     std::string m_strXdgOpen = "xdg-open"; // the opener, looked up in PATH
 };
-
-// The result convention of the link opener: above 32 is success, 32 or less (negative values
-// included) a failure code for the error message.
-constexpr bool IsOpenSuccess(int nResult)
-{
-    return nResult > 32;
-}
 
 // True when a link target may be handed to a program: not empty, no control byte (< 0x20 or
 // 0x7f), and not starting with '-' (it would be read as an option).

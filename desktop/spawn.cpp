@@ -28,27 +28,28 @@ bool DirectoryMissing(const std::string& strProgram)
     return stat(strProgram.substr(0, slash).c_str(), &st) != 0 || !S_ISDIR(st.st_mode);
 }
 
-int MapSpawnError(int nError)
+// How starting a program went, as WinExec's result.
+int ExecSpawnResult(int nError)
 {
     switch (nError) {
     case 0:
-        return 33;
+        return OPEN_STARTED;
     case ENOENT:
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     case ENOTDIR:
     case ELOOP:
     case ENAMETOOLONG:
-        return 3;
+        return OPEN_PATH_NOT_FOUND;
     case EACCES:
     case EPERM:
     case EISDIR:
     case ETXTBSY:
-        return 5;
+        return OPEN_ACCESS_DENIED;
     case ENOEXEC:
     case E2BIG:
-        return 11;
+        return OPEN_BAD_FORMAT;
     default:
-        return 0;
+        return OPEN_OUT_OF_RESOURCES;
     }
 }
 
@@ -117,23 +118,23 @@ std::future<int> ReapInBackground(pid_t pid)
 int WinExec(const std::vector<std::string>& aArgs)
 {
     if (aArgs.empty() || aArgs[0].empty())
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     for (const std::string& strArg : aArgs) {
         if (HasControlByte(strArg))
-            return 11;
+            return OPEN_BAD_FORMAT;
     }
     if (DirectoryMissing(aArgs[0]))
-        return 3;
+        return OPEN_PATH_NOT_FOUND;
     pid_t pid = 0;
     const int nError = SpawnProcess(aArgs, pid);
     if (nError == 0)
         ReapInBackground(pid);
-    return MapSpawnError(nError);
+    return ExecSpawnResult(nError);
 }
 
 int StartBrowser(const std::vector<std::string>& aOpenArgs, const std::string& strTarget)
 {
     if (strTarget.empty() || strTarget[0] == '-')
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     return WinExec(BrowserArgs(aOpenArgs, strTarget));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "desktop/open_result.h"
+
 #include <future>
 #include <string>
 #include <sys/types.h>

@@ -28,17 +28,17 @@ void PumpPaintEvents()
 const char* FailureText(int nCode)
 {
     switch (nCode) {
-    case 0:
+    case OPEN_OUT_OF_RESOURCES:
         return "The operating system is out\nof memory or resources.";
-    case 2:
+    case OPEN_FILE_NOT_FOUND:
         return "The specified file was not found.";
-    case 3:
+    case OPEN_PATH_NOT_FOUND:
         return "The specified path was not found.";
-    case 5:
+    case OPEN_ACCESS_DENIED:
         return "The operating system denied\naccess to the specified file.";
-    case 8:
+    case OPEN_OUT_OF_MEMORY:
         return "There was not enough memory to complete the operation.";
-    case 11:
+    case OPEN_BAD_FORMAT:
         return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
     case 26:
         return "A sharing violation occurred. ";
@@ -51,7 +51,7 @@ const char* FailureText(int nCode)
     case 30:
         return "The DDE transaction could not\nbe completed because other DDE "
                "transactions\nwere being processed.";
-    case 31:
+    case OPEN_NO_ASSOCIATION:
         return "There is no application associated\nwith the given filename extension.";
     case 32:
         return "The specified dynamic-link library was not found.";
@@ -66,7 +66,7 @@ int OpenLink(const char* pszTarget, int /*nShowCommand*/)
 {
     const std::string strTarget = pszTarget != nullptr ? pszTarget : "";
     if (!IsSafeLinkTarget(strTarget))
-        return 2;
+        return OPEN_FILE_NOT_FOUND;
     CShellOpenOptions options;
     options.m_fnPump = PumpPaintEvents;
     const int nShellResult = ShellOpen(strTarget, options);
