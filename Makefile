@@ -58,7 +58,7 @@ bench: deps
 # A Debian package in $(BUILD) (installed under /usr); inspect it with dpkg-deb -I / -c.
 package: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target cantabell
+	@cmake --build $(BUILD) -j $(JOBS) --target cantabell cantabell_compressed_docs
 	cd $(BUILD) && cpack -G DEB
 
 format:
