@@ -3,7 +3,7 @@
 
 #include "app/command_line.h"
 
-#include "app/build_info.h"
+#include "cantabell/build_info.h"
 
 #include <algorithm>
 #include <cstdio>
