@@ -9,7 +9,7 @@ plugins and libraries opened with dlopen included, even those closed again. The 
 object (dpkg -S) must be in the closure of the package's Depends and Recommends over the
 installed packages' Depends and Pre-Depends.
 
-Usage: check_shlibs.py <package.deb> <folder of the end-to-end harness>
+Usage: check_shlibs.py <package.deb> <tests/e2e, the folder of the cantabell_e2e package>
 """
 import os
 import re
@@ -101,15 +101,15 @@ def owners_of(paths):
     return result
 
 
-def loaded_objects(binary, harness_dir, trace_prefix):
+def loaded_objects(binary, e2e_dir, trace_prefix):
     """Starts the program under Xvfb with the loader's trace on, lets it play its first melody
     (the sound output opens then) and returns the paths of every object loaded."""
-    sys.path.insert(0, harness_dir)
-    import harness
+    sys.path.insert(0, e2e_dir)
+    from cantabell_e2e import Session
 
     env = {"LD_DEBUG": "files", "LD_DEBUG_OUTPUT": trace_prefix, "SDL_AUDIODRIVER": None,
            "SDL_DISKAUDIOFILE": None}
-    with harness.Session(binary, extra_env=env, fake_date=None) as session:
+    with Session(binary, extra_env=env, fake_date=None) as session:
         time.sleep(3.5)  # the first melody starts 2.5 s after the window appears
         pid = session.app.pid
         alive = session.app.poll() is None
@@ -128,12 +128,12 @@ def loaded_objects(binary, harness_dir, trace_prefix):
 
 
 def main():
-    deb, harness_dir = sys.argv[1:3]
+    deb, e2e_dir = sys.argv[1:3]
     tmp = tempfile.mkdtemp(prefix="cantabell-shlibs-")
     try:
         subprocess.run(["dpkg-deb", "-x", deb, tmp], check=True)
         binary = os.path.join(tmp, "usr/games/cantabell")
-        paths = loaded_objects(binary, harness_dir, os.path.join(tmp, "ld-trace"))
+        paths = loaded_objects(binary, e2e_dir, os.path.join(tmp, "ld-trace"))
     finally:
         shutil.rmtree(tmp, ignore_errors=True)
     roots = relation_names(control_field(deb, "Depends")) + relation_names(
