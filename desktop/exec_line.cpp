@@ -174,3 +174,100 @@ std::string::size_type FindPlaceholder(const std::string& strCommand)
         return quoted;
     return strCommand.find(c_pszPlaceholder);
 }
+
+namespace {
+
+// One Exec argument after field-code expansion.
+struct CExpandedArg
+{
+    std::string m_strText; // the argument, or the text glued before the placeholder
+    bool m_bPlaceholder = false; // ends in the file/URL placeholder
+    bool m_bDropped = false; // consisted of dropped codes only
+};
+
+struct CEntryInfo
+{
+    const std::string& m_strName;
+    const std::string& m_strIcon;
+    const std::string& m_strPath;
+};
+
+// Expands the field codes of one argument; false when the argument makes the entry invalid.
+bool ExpandArg(const std::string& strArg, const CEntryInfo& info, CExpandedArg& out)
+{
+    bool bOnlyDropped = true;
+    for (std::string::size_type i = 0; i < strArg.size(); ++i) {
+        if (out.m_bPlaceholder)
+            return false; // text after the placeholder would be cut off by the opener
+        if (strArg[i] != '%') {
+            out.m_strText += strArg[i];
+            bOnlyDropped = false;
+            continue;
+        }
+        if (++i == strArg.size())
+            return false; // a lone '%' at the end
+        const char code = strArg[i];
+        if (code != '\0' && std::strchr("idDnNvm", code) != nullptr)
+            continue; // deprecated or meaningless here (%i is handled on its own)
+        bOnlyDropped = false;
+        if (code == 'u' || code == 'f' || code == 'U' || code == 'F') {
+            if ((code == 'U' || code == 'F') && strArg.size() != 2)
+                return false;
+            out.m_bPlaceholder = true;
+        } else if (code == '%') {
+            out.m_strText += '%';
+        } else if (code == 'c') {
+            out.m_strText += info.m_strName;
+        } else if (code == 'k') {
+            out.m_strText += info.m_strPath;
+        } else {
+            return false;
+        }
+    }
+    out.m_bDropped = bOnlyDropped && !strArg.empty();
+    // A literal %1 would be taken for the placeholder by the opener.
+    return out.m_strText.find(c_pszPlaceholder) == std::string::npos;
+}
+
+} // namespace
+
+bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
+    const std::string& strIcon, const std::string& strDesktopPath,
+    std::vector<std::string>& aOpenArgs)
+{
+    std::vector<std::string> aArgs;
+    if (!SplitExec(UnescapeDesktopValue(strExec), aArgs) || aArgs.empty())
+        return false;
+    const CEntryInfo info {strName, strIcon, strDesktopPath};
+    std::vector<std::string> aOut;
+    bool bHavePlaceholder = false;
+    for (const std::string& strArg : aArgs) {
+        if (strArg == "%i") {
+            if (strIcon.find(c_pszPlaceholder) != std::string::npos)
+                return false; // would be taken for the placeholder
+            if (!strIcon.empty())
+                aOut.insert(aOut.end(), {"--icon", strIcon});
+            continue;
+        }
+        CExpandedArg arg;
+        if (!ExpandArg(strArg, info, arg))
+            return false;
+        if (arg.m_bDropped)
+            continue;
+        if (!arg.m_bPlaceholder) {
+            aOut.push_back(arg.m_strText);
+            continue;
+        }
+        // At most one placeholder; glued text must read back unquoted in the text form.
+        if (bHavePlaceholder
+            || (!arg.m_strText.empty() && QuoteExecArg(arg.m_strText) != arg.m_strText))
+            return false;
+        bHavePlaceholder = true;
+        aOut.push_back(arg.m_strText + c_pszPlaceholder);
+    }
+    // The address never names the program.
+    if (aOut.empty() || aOut[0].find(c_pszPlaceholder) != std::string::npos)
+        return false;
+    aOpenArgs = std::move(aOut);
+    return true;
+}

@@ -43,3 +43,11 @@ std::vector<std::string> BrowserArgs(
 // Where the address goes in an open command as text: the quoted placeholder "%1" (four
 // characters) if present, else the bare %1; npos when there is none.
 std::string::size_type FindPlaceholder(const std::string& strCommand);
+
+// The open command (see BrowserArgs) of a desktop entry's Exec value, or false when the entry
+// cannot be used: the file and URL field codes become the placeholder %1 (at most one, ending
+// its argument, never in the program's name), %i %c %k %% are expanded, deprecated codes
+// dropped. Text glued before the placeholder must need no quoting.
+bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
+    const std::string& strIcon, const std::string& strDesktopPath,
+    std::vector<std::string>& aOpenArgs);

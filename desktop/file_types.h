@@ -32,14 +32,6 @@ struct CXdgEnv
 // then defaults.list; then [Added Associations]; then mimeinfo.cache.
 std::string DefaultDesktopIdFor(const std::string& strMimeType, const CXdgEnv& env);
 
-// The open command (see BrowserArgs) of a desktop entry's Exec value, or false when the entry
-// cannot be used: the file and URL field codes become the placeholder %1 (at most one, ending
-// its argument, never in the program's name), %i %c %k %% are expanded, deprecated codes
-// dropped. Text glued before the placeholder must need no quoting.
-bool ExecToOpenArgs(const std::string& strExec, const std::string& strName,
-    const std::string& strIcon, const std::string& strDesktopPath,
-    std::vector<std::string>& aOpenArgs);
-
 // The open command of the desktop entry strId, when the entry is usable here: an application,
 // not hidden, its TryExec and program found in PATH, its Exec line valid. A terminal entry
 // runs in x-terminal-emulator. False, with aOpenArgs untouched, otherwise.
