@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-// Reading the key files of the freedesktop specifications (desktop entries, mimeapps.list,
+// Reading the freedesktop key files (desktop entries, mimeapps.list,
 // defaults.list, mimeinfo.cache): groups of "key=value" lines, comments and blanks skipped.
 using CIniGroup = std::map<std::string, std::string>; // key -> raw value
 using CIniFile = std::map<std::string, CIniGroup>; // group name -> keys
