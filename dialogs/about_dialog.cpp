@@ -5,6 +5,7 @@
 #include "dialogs/window_flags.h"
 #include "ui_about_dialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -17,7 +18,7 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
     setWindowFlags(DialogWindowFlags());
     setFixedSize(size());
     m_pUi->staticTitle->setText(QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion)
-        + QStringLiteral("\n") + QString::fromLatin1(c_szCreditLine));
+        + QStringLiteral("\n") + QCoreApplication::translate("Credits", c_szCreditLine));
     m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
 
     // The picture label takes the picture's size; without the picture it stays empty.

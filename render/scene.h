@@ -37,6 +37,10 @@ public:
     // banner's text for a melody length: the texts of the picture for anyone who reads them.
     const QString& JudgementText() const;
     static QString BannerText(int nLength);
+    // The length label for a melody of nLength notes, and the judgement for a feedback kind
+    // (0..2), in the player's language.
+    static QString LengthLabel(int nLength);
+    static QString JudgementWording(int nFeedback, bool bCorrect);
 
 private:
     QSize DeviceSize() const; // of the buffers, device pixels
