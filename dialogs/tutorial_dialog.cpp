@@ -1,6 +1,7 @@
 #include "dialogs/tutorial_dialog.h"
 
 #include "dialogs/credits.h"
+#include "dialogs/form_fit.h"
 #include "dialogs/window_flags.h"
 #include "ui_tutorial_dialog.h"
 
@@ -43,6 +44,7 @@ CTutorialDlg::CTutorialDlg(QWidget* pParent)
 {
     m_pUi->setupUi(this);
     setWindowFlags(DialogWindowFlags());
+    CFormFit::Apply(*this);
     setFixedSize(size());
     connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
     DoDataExchange();

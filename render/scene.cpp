@@ -51,8 +51,8 @@ CScene::CScene(const CTurnPicture& game)
 {
     // The built-in faces, not whatever the machine has under the classic names.
     m_fontKeys.Create(CPictureFonts::KeyFace(), 16, QFont::Bold);
-    m_fontLarge.Create(CPictureFonts::TextFace(), 50, QFont::Bold);
-    m_fontSmall.Create(CPictureFonts::TextFace(), 18, QFont::DemiBold);
+    m_fontLarge.Create(CPictureFonts::TextFace(), c_nLargeTextCell, QFont::Bold);
+    m_fontSmall.Create(CPictureFonts::TextFace(), c_nSmallTextCell, QFont::DemiBold);
 
     m_bmpKeyUp.LoadBitmap(QStringLiteral(":/BITMAP/122"));
     m_bmpKeyDown.LoadBitmap(QStringLiteral(":/BITMAP/123"));
@@ -244,7 +244,7 @@ void CScene::DrawStaff()
     }
     UpdateLengthTexts();
     m_dcBack.setPen(m_penLengthLabel);
-    m_fontSmall.DrawText(m_dcBack, 325, 15, m_strLengthLabel);
+    m_fontSmall.DrawText(m_dcBack, c_nLengthLabelX, 15, m_strLengthLabel);
 }
 
 void CScene::DrawJudgement()

@@ -42,6 +42,13 @@ public:
     static QString LengthLabel(int nLength);
     static QString JudgementWording(int nFeedback, bool bCorrect);
 
+    // The picture's own texts: cell heights of the large (judgement, banner) and small (length
+    // label) faces, and where the length label starts (picture x; it must end by the picture's
+    // right edge).
+    static constexpr int c_nLargeTextCell = 50;
+    static constexpr int c_nSmallTextCell = 18;
+    static constexpr int c_nLengthLabelX = 325;
+
 private:
     QSize DeviceSize() const; // of the buffers, device pixels
     void CreateBuffers();
