@@ -78,8 +78,23 @@ QString CTranslations::Choose(const QStringList& astrLanguages)
     return {};
 }
 
+bool CTranslations::MessagesInC()
+{
+    QString messages = qEnvironmentVariable("LC_ALL");
+    for (const char* szName : {"LC_MESSAGES", "LANG"}) {
+        if (messages.isEmpty())
+            messages = qEnvironmentVariable(szName);
+    }
+    const QString base = messages.section(QLatin1Char('.'), 0, 0);
+    return base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX");
+}
+
 QString CTranslations::Install(QCoreApplication& app)
 {
+    if (MessagesInC()) {
+        InstallCatalogue(app, QString());
+        return {};
+    }
     const QString name = Choose(QLocale::system().uiLanguages());
     if (name.isEmpty() || !InstallCatalogue(app, name))
         return {};

@@ -20,8 +20,12 @@ public:
     // form, "de-DE", "pt-BR"...): the first language English, C or one the game speaks decides;
     // empty for English and C, or when none is spoken.
     static QString Choose(const QStringList& astrLanguages);
+    // Whether the messages' locale (LC_ALL, else LC_MESSAGES, else LANG) is C or POSIX or
+    // unset: then, as with gettext, LANGUAGE does not count and the source texts stay.
+    static bool MessagesInC();
     // Installs both translators on app for QLocale::system() (LANGUAGE, LC_ALL, LC_MESSAGES,
-    // LANG). Returns the catalogue name, or empty when the source texts stay.
+    // LANG; see MessagesInC). Returns the
+    // catalogue name, or empty when the source texts stay.
     static QString Install(QCoreApplication& app);
     // As Install, for one catalogue name; false, with the source texts back, when the game's
     // catalogue does not load (an empty name just removes both translators).

@@ -65,3 +65,28 @@ TEST_F(CatalogueTest, QtsOwnCatalogueTranslatesTheStandardButtons)
     EXPECT_FALSE(CTranslations::InstallCatalogue(*qApp, QStringLiteral("xx")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 }
+
+TEST_F(CatalogueTest, ACOrPosixLocaleKeepsTheSourceTexts)
+{
+    const char* const aszVariable[3] = {"LC_ALL", "LC_MESSAGES", "LANG"};
+    QByteArray aOld[3];
+    for (int i = 0; i < 3; ++i) {
+        aOld[i] = qgetenv(aszVariable[i]);
+        qunsetenv(aszVariable[i]);
+    }
+    EXPECT_TRUE(CTranslations::MessagesInC()) << "nothing set";
+    qputenv("LANG", "de_DE.UTF-8");
+    EXPECT_FALSE(CTranslations::MessagesInC());
+    qputenv("LC_MESSAGES", "C.UTF-8"); // before LANG
+    EXPECT_TRUE(CTranslations::MessagesInC());
+    qputenv("LC_ALL", "fr_FR.UTF-8"); // before both
+    EXPECT_FALSE(CTranslations::MessagesInC());
+    qputenv("LC_ALL", "POSIX");
+    EXPECT_TRUE(CTranslations::MessagesInC());
+    for (int i = 0; i < 3; ++i) {
+        if (aOld[i].isNull())
+            qunsetenv(aszVariable[i]);
+        else
+            qputenv(aszVariable[i], aOld[i]);
+    }
+}
