@@ -2,73 +2,52 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ar" sourcelanguage="en">
 <context>
-    <name>Menu</name>
+    <name>Access</name>
     <message>
-        <source>&amp;Game</source>
-        <translation>&amp;اللعبة</translation>
+        <source>Sound</source>
+        <translation>استماع</translation>
     </message>
     <message>
-        <source>&amp;New</source>
-        <translation>لعبة &amp;جديدة</translation>
+        <source>%1, key %2 or %3</source>
+        <translation>%1، المفتاح %2 أو %3</translation>
     </message>
     <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;خروج</translation>
+        <source>Staff</source>
+        <translation>المدرج الموسيقي</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes.</source>
+        <translation>
+            <numerusform>%n نغمة.</numerusform>
+            <numerusform>نغمة واحدة.</numerusform>
+            <numerusform>نغمتان.</numerusform>
+            <numerusform>%n نغمات.</numerusform>
+            <numerusform>%n نغمة.</numerusform>
+            <numerusform>%n نغمة.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>&amp;Commands</source>
-        <translation>&amp;أوامر</translation>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2، %3.</translation>
     </message>
     <message>
-        <source>&amp;Hear again	F2</source>
-        <translation>استمع &amp;مجددًا	F2</translation>
+        <source>right</source>
+        <translation>صحيحة</translation>
     </message>
     <message>
-        <source>&amp;New melody	F3</source>
-        <translation>لحن &amp;جديد	F3</translation>
-    </message>
-    <message>
-        <source>&amp;Delete notes	F4</source>
-        <translation>&amp;احذف النغمات	F4</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;خيارات</translation>
-    </message>
-    <message>
-        <source>&amp;Settings</source>
-        <translation>&amp;إعدادات</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>م&amp;ساعدة</translation>
-    </message>
-    <message>
-        <source>&amp;Tutorial	F1</source>
-        <translation>&amp;درس تعليمي	F1</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;حول</translation>
+        <source>wrong</source>
+        <translation>خاطئة</translation>
     </message>
 </context>
 <context>
-    <name>Toolbar</name>
+    <name>CAboutDlg</name>
     <message>
-        <source>Commands</source>
-        <translation>أوامر</translation>
+        <source>About</source>
+        <translation>حول</translation>
     </message>
     <message>
-        <source>Hear Again</source>
-        <translation>استمع مجددًا</translation>
-    </message>
-    <message>
-        <source>New Melody</source>
-        <translation>لحن جديد</translation>
-    </message>
-    <message>
-        <source>Delete Notes</source>
-        <translation>احذف النغمات</translation>
+        <source>OK</source>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
@@ -110,166 +89,10 @@
     </message>
 </context>
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About</source>
-        <translation>حول</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>موافق</translation>
-    </message>
-</context>
-<context>
     <name>Credits</name>
     <message>
         <source>by the Cantabell developers</source>
         <translation>من مطوّري Cantabell</translation>
-    </message>
-</context>
-<context>
-    <name>Tutorial</name>
-    <message>
-        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
-        <translation>استمع إلى اللحن الذي يعزفه الحاسوب، ثم حاول عزفه على لوحة المفاتيح الزرقاء الصغيرة.</translation>
-    </message>
-    <message>
-        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
-        <translation>يرتفع مستوى الصعوبة بعد 3 محاولات ناجحة (تُضاف نغمة واحدة)، لكن يمكنك تغيير ذلك من مربع الحوار خيارات/إعدادات. ويمكنك أيضًا تحديد عدد ثابت من النغمات.</translation>
-    </message>
-    <message>
-        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
-        <translation>استخدم زر «استمع مجددًا» لسماع اللحن الحالي مرة أخرى إن فاتك. وإن كان حفظ لحن ما صعبًا عليك، فاحصل على لحن آخر بزر «لحن جديد».</translation>
-    </message>
-    <message>
-        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
-        <translation>إن عزفت نغمات خاطئة وأردت البدء من جديد، فاحذف النغمات بالزر الثالث.</translation>
-    </message>
-    <message>
-        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
-        <translation>انقر المفاتيح الزرقاء بزر الفأرة الأيمن إن أردت سماع النغمات قبل عزفها فعلًا.</translation>
-    </message>
-    <message>
-        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
-        <translation>استخدم عنصر القائمة «اللعبة - لعبة جديدة» للبدء من جديد بثلاث نغمات إن أصبحت المستويات صعبة جدًا (لا ينطبق ذلك إلا إذا لم يُحدَّد طول ثابت في خيارات/إعدادات).</translation>
-    </message>
-</context>
-<context>
-    <name>Picture</name>
-    <message>
-        <source>Try again!</source>
-        <translation>حاول مجددًا!</translation>
-    </message>
-    <message>
-        <source>That&apos;s it!</source>
-        <translation>هذا هو!</translation>
-    </message>
-    <message>
-        <source>Not quite!</source>
-        <translation>ليس تمامًا!</translation>
-    </message>
-    <message>
-        <source>That&apos;s right!</source>
-        <translation>صحيح!</translation>
-    </message>
-    <message>
-        <source>Well done!</source>
-        <translation>أحسنت!</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes</source>
-        <translation>
-            <numerusform>%n نغمة</numerusform>
-            <numerusform>نغمة واحدة</numerusform>
-            <numerusform>نغمتان</numerusform>
-            <numerusform>%n نغمات</numerusform>
-            <numerusform>%n نغمة</numerusform>
-            <numerusform>%n نغمة</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1: %n Notes</source>
-        <translation>
-            <numerusform>مرحلة %1: %n نغمة</numerusform>
-            <numerusform>مرحلة %1: نغمة واحدة</numerusform>
-            <numerusform>مرحلة %1: نغمتان</numerusform>
-            <numerusform>مرحلة %1: %n نغمات</numerusform>
-            <numerusform>مرحلة %1: %n نغمة</numerusform>
-            <numerusform>مرحلة %1: %n نغمة</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Access</name>
-    <message>
-        <source>Sound</source>
-        <translation>استماع</translation>
-    </message>
-    <message>
-        <source>%1, key %2 or %3</source>
-        <translation>%1، المفتاح %2 أو %3</translation>
-    </message>
-    <message>
-        <source>Staff</source>
-        <translation>المدرج الموسيقي</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes.</source>
-        <translation>
-            <numerusform>%n نغمة.</numerusform>
-            <numerusform>نغمة واحدة.</numerusform>
-            <numerusform>نغمتان.</numerusform>
-            <numerusform>%n نغمات.</numerusform>
-            <numerusform>%n نغمة.</numerusform>
-            <numerusform>%n نغمة.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: %2, %3.</source>
-        <translation>%1: %2، %3.</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>صحيحة</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>خاطئة</translation>
-    </message>
-</context>
-<context>
-    <name>Pitch</name>
-    <message>
-        <source>E3</source>
-        <translation>مي3</translation>
-    </message>
-    <message>
-        <source>F3</source>
-        <translation>فا3</translation>
-    </message>
-    <message>
-        <source>G3</source>
-        <translation>صول3</translation>
-    </message>
-    <message>
-        <source>A3</source>
-        <translation>لا3</translation>
-    </message>
-    <message>
-        <source>B3</source>
-        <translation>سي3</translation>
-    </message>
-    <message>
-        <source>C4</source>
-        <translation>دو4</translation>
-    </message>
-    <message>
-        <source>D4</source>
-        <translation>ري4</translation>
-    </message>
-    <message>
-        <source>E4</source>
-        <translation>مي4</translation>
     </message>
 </context>
 <context>
@@ -352,10 +175,188 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;اللعبة</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>لعبة &amp;جديدة</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;خروج</translation>
+    </message>
+    <message>
+        <source>&amp;Commands</source>
+        <translation>&amp;أوامر</translation>
+    </message>
+    <message>
+        <source>&amp;Hear again	F2</source>
+        <translation>استمع &amp;مجددًا	F2</translation>
+    </message>
+    <message>
+        <source>&amp;New melody	F3</source>
+        <translation>لحن &amp;جديد	F3</translation>
+    </message>
+    <message>
+        <source>&amp;Delete notes	F4</source>
+        <translation>&amp;احذف النغمات	F4</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;خيارات</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;إعدادات</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>م&amp;ساعدة</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial	F1</source>
+        <translation>&amp;درس تعليمي	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;حول</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Try again!</source>
+        <translation>حاول مجددًا!</translation>
+    </message>
+    <message>
+        <source>That&apos;s it!</source>
+        <translation>هذا هو!</translation>
+    </message>
+    <message>
+        <source>Not quite!</source>
+        <translation>ليس تمامًا!</translation>
+    </message>
+    <message>
+        <source>That&apos;s right!</source>
+        <translation>صحيح!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>أحسنت!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes</source>
+        <translation>
+            <numerusform>%n نغمة</numerusform>
+            <numerusform>نغمة واحدة</numerusform>
+            <numerusform>نغمتان</numerusform>
+            <numerusform>%n نغمات</numerusform>
+            <numerusform>%n نغمة</numerusform>
+            <numerusform>%n نغمة</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1: %n Notes</source>
+        <translation>
+            <numerusform>مرحلة %1: %n نغمة</numerusform>
+            <numerusform>مرحلة %1: نغمة واحدة</numerusform>
+            <numerusform>مرحلة %1: نغمتان</numerusform>
+            <numerusform>مرحلة %1: %n نغمات</numerusform>
+            <numerusform>مرحلة %1: %n نغمة</numerusform>
+            <numerusform>مرحلة %1: %n نغمة</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Pitch</name>
+    <message>
+        <source>E3</source>
+        <translation>مي3</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>فا3</translation>
+    </message>
+    <message>
+        <source>G3</source>
+        <translation>صول3</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>لا3</translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation>سي3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>دو4</translation>
+    </message>
+    <message>
+        <source>D4</source>
+        <translation>ري4</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>مي4</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Commands</source>
+        <translation>أوامر</translation>
+    </message>
+    <message>
+        <source>Hear Again</source>
+        <translation>استمع مجددًا</translation>
+    </message>
+    <message>
+        <source>New Melody</source>
+        <translation>لحن جديد</translation>
+    </message>
+    <message>
+        <source>Delete Notes</source>
+        <translation>احذف النغمات</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
+        <translation>استمع إلى اللحن الذي يعزفه الحاسوب، ثم حاول عزفه على لوحة المفاتيح الزرقاء الصغيرة.</translation>
+    </message>
+    <message>
+        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
+        <translation>يرتفع مستوى الصعوبة بعد 3 محاولات ناجحة (تُضاف نغمة واحدة)، لكن يمكنك تغيير ذلك من مربع الحوار خيارات/إعدادات. ويمكنك أيضًا تحديد عدد ثابت من النغمات.</translation>
+    </message>
+    <message>
+        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
+        <translation>استخدم زر «استمع مجددًا» لسماع اللحن الحالي مرة أخرى إن فاتك. وإن كان حفظ لحن ما صعبًا عليك، فاحصل على لحن آخر بزر «لحن جديد».</translation>
+    </message>
+    <message>
+        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
+        <translation>إن عزفت نغمات خاطئة وأردت البدء من جديد، فاحذف النغمات بالزر الثالث.</translation>
+    </message>
+    <message>
+        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
+        <translation>انقر المفاتيح الزرقاء بزر الفأرة الأيمن إن أردت سماع النغمات قبل عزفها فعلًا.</translation>
+    </message>
+    <message>
+        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
+        <translation>استخدم عنصر القائمة «اللعبة - لعبة جديدة» للبدء من جديد بثلاث نغمات إن أصبحت المستويات صعبة جدًا (لا ينطبق ذلك إلا إذا لم يُحدَّد طول ثابت في خيارات/إعدادات).</translation>
     </message>
 </context>
 </TS>

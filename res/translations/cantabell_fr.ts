@@ -2,196 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr" sourcelanguage="en">
 <context>
-    <name>Menu</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Partie</translation>
-    </message>
-    <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nouvelle partie</translation>
-    </message>
-    <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Commands</source>
-        <translation>&amp;Commandes</translation>
-    </message>
-    <message>
-        <source>&amp;Hear again	F2</source>
-        <translation>&amp;Réécouter	F2</translation>
-    </message>
-    <message>
-        <source>&amp;New melody	F3</source>
-        <translation>Nouvelle &amp;mélodie	F3</translation>
-    </message>
-    <message>
-        <source>&amp;Delete notes	F4</source>
-        <translation>&amp;Effacer les notes	F4</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Options</translation>
-    </message>
-    <message>
-        <source>&amp;Settings</source>
-        <translation>&amp;Paramètres</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aide</translation>
-    </message>
-    <message>
-        <source>&amp;Tutorial	F1</source>
-        <translation>&amp;Tutoriel	F1</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
-    </message>
-</context>
-<context>
-    <name>Toolbar</name>
-    <message>
-        <source>Commands</source>
-        <translation>Commandes</translation>
-    </message>
-    <message>
-        <source>Hear Again</source>
-        <translation>Réécouter</translation>
-    </message>
-    <message>
-        <source>New Melody</source>
-        <translation>Nouvelle mélodie</translation>
-    </message>
-    <message>
-        <source>Delete Notes</source>
-        <translation>Effacer les notes</translation>
-    </message>
-</context>
-<context>
-    <name>CSettingsDlg</name>
-    <message>
-        <source>Settings</source>
-        <translation>Paramètres</translation>
-    </message>
-    <message>
-        <source>Length of Melody</source>
-        <translation>Longueur de la mélodie</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Increase after</source>
-        <translation>Augmenter après</translation>
-    </message>
-    <message>
-        <source>Fixed length:</source>
-        <translation>Longueur fixe :</translation>
-    </message>
-    <message>
-        <source>notes</source>
-        <translation>notes</translation>
-    </message>
-</context>
-<context>
-    <name>CTutorialDlg</name>
-    <message>
-        <source>Tutorial</source>
-        <translation>Tutoriel</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About</source>
-        <translation>À propos</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
-    <name>Credits</name>
-    <message>
-        <source>by the Cantabell developers</source>
-        <translation>par les développeurs de Cantabell</translation>
-    </message>
-</context>
-<context>
-    <name>Tutorial</name>
-    <message>
-        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
-        <translation>Écoute la mélodie jouée par l&apos;ordinateur, puis essaie de la rejouer sur le petit clavier bleu.</translation>
-    </message>
-    <message>
-        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
-        <translation>La difficulté augmente après 3 essais réussis (une note de plus), mais tu peux changer cela dans la boîte de dialogue Options/Paramètres. Tu peux même fixer le nombre de notes.</translation>
-    </message>
-    <message>
-        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
-        <translation>Le bouton « Réécouter » rejoue la mélodie en cours si tu ne l&apos;as pas bien saisie. Si une mélodie est trop difficile à retenir, prends-en une autre avec le bouton « Nouvelle mélodie ».</translation>
-    </message>
-    <message>
-        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
-        <translation>Si tu as joué de fausses notes et que tu veux recommencer, efface les notes avec le troisième bouton.</translation>
-    </message>
-    <message>
-        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
-        <translation>Clique sur les touches bleues avec le BOUTON DROIT de la souris pour entendre les notes avant de vraiment les jouer.</translation>
-    </message>
-    <message>
-        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
-        <translation>Si les niveaux deviennent trop difficiles, choisis « Partie – Nouvelle partie » dans le menu pour recommencer avec 3 notes (seulement si aucune longueur fixe n&apos;est réglée dans Options/Paramètres).</translation>
-    </message>
-</context>
-<context>
-    <name>Picture</name>
-    <message>
-        <source>Try again!</source>
-        <translation>Réessaie !</translation>
-    </message>
-    <message>
-        <source>That&apos;s it!</source>
-        <translation>C&apos;est ça !</translation>
-    </message>
-    <message>
-        <source>Not quite!</source>
-        <translation>Presque !</translation>
-    </message>
-    <message>
-        <source>That&apos;s right!</source>
-        <translation>C&apos;est juste !</translation>
-    </message>
-    <message>
-        <source>Well done!</source>
-        <translation>Bravo !</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes</source>
-        <translation>
-            <numerusform>%n note</numerusform>
-            <numerusform>%n notes</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1: %n Notes</source>
-        <translation>
-            <numerusform>Niveau %1 : %n note</numerusform>
-            <numerusform>Niveau %1 : %n notes</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Access</name>
     <message>
         <source>Sound</source>
@@ -214,7 +24,7 @@
     </message>
     <message>
         <source>%1: %2, %3.</source>
-        <translation>%1 : %2, %3.</translation>
+        <translation>%1&#xa0;: %2, %3.</translation>
     </message>
     <message>
         <source>right</source>
@@ -226,38 +36,59 @@
     </message>
 </context>
 <context>
-    <name>Pitch</name>
+    <name>CAboutDlg</name>
     <message>
-        <source>E3</source>
-        <translation>mi3</translation>
+        <source>About</source>
+        <translation>À propos</translation>
     </message>
     <message>
-        <source>F3</source>
-        <translation>fa3</translation>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>CSettingsDlg</name>
+    <message>
+        <source>Settings</source>
+        <translation>Paramètres</translation>
     </message>
     <message>
-        <source>G3</source>
-        <translation>sol3</translation>
+        <source>Length of Melody</source>
+        <translation>Longueur de la mélodie</translation>
     </message>
     <message>
-        <source>A3</source>
-        <translation>la3</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
     <message>
-        <source>B3</source>
-        <translation>si3</translation>
+        <source>Increase after</source>
+        <translation>Augmenter après</translation>
     </message>
     <message>
-        <source>C4</source>
-        <translation>do4</translation>
+        <source>Fixed length:</source>
+        <translation>Longueur fixe&#xa0;:</translation>
     </message>
     <message>
-        <source>D4</source>
-        <translation>ré4</translation>
+        <source>notes</source>
+        <translation>notes</translation>
+    </message>
+</context>
+<context>
+    <name>CTutorialDlg</name>
+    <message>
+        <source>Tutorial</source>
+        <translation>Tutoriel</translation>
     </message>
     <message>
-        <source>E4</source>
-        <translation>mi4</translation>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>Credits</name>
+    <message>
+        <source>by the Cantabell developers</source>
+        <translation>par les développeurs de Cantabell</translation>
     </message>
 </context>
 <context>
@@ -336,14 +167,184 @@ with the given filename extension.</source>
     </message>
     <message>
         <source>Can&apos;t open link:</source>
-        <translation>Impossible d&apos;ouvrir le lien :</translation>
+        <translation>Impossible d&apos;ouvrir le lien&#xa0;:</translation>
+    </message>
+</context>
+<context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partie</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Commands</source>
+        <translation>&amp;Commandes</translation>
+    </message>
+    <message>
+        <source>&amp;Hear again	F2</source>
+        <translation>&amp;Réécouter	F2</translation>
+    </message>
+    <message>
+        <source>&amp;New melody	F3</source>
+        <translation>Nouvelle &amp;mélodie	F3</translation>
+    </message>
+    <message>
+        <source>&amp;Delete notes	F4</source>
+        <translation>&amp;Effacer les notes	F4</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Paramètres</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aide</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial	F1</source>
+        <translation>&amp;Tutoriel	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Try again!</source>
+        <translation>Réessaie&#xa0;!</translation>
+    </message>
+    <message>
+        <source>That&apos;s it!</source>
+        <translation>C&apos;est ça&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Not quite!</source>
+        <translation>Presque&#xa0;!</translation>
+    </message>
+    <message>
+        <source>That&apos;s right!</source>
+        <translation>C&apos;est juste&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Bravo&#xa0;!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes</source>
+        <translation>
+            <numerusform>%n note</numerusform>
+            <numerusform>%n notes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1: %n Notes</source>
+        <translation>
+            <numerusform>Niveau %1&#xa0;: %n note</numerusform>
+            <numerusform>Niveau %1&#xa0;: %n notes</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Pitch</name>
+    <message>
+        <source>E3</source>
+        <translation>mi3</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>fa3</translation>
+    </message>
+    <message>
+        <source>G3</source>
+        <translation>sol3</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>la3</translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation>si3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>do4</translation>
+    </message>
+    <message>
+        <source>D4</source>
+        <translation>ré4</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>mi4</translation>
     </message>
 </context>
 <context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Commands</source>
+        <translation>Commandes</translation>
+    </message>
+    <message>
+        <source>Hear Again</source>
+        <translation>Réécouter</translation>
+    </message>
+    <message>
+        <source>New Melody</source>
+        <translation>Nouvelle mélodie</translation>
+    </message>
+    <message>
+        <source>Delete Notes</source>
+        <translation>Effacer les notes</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
+        <translation>Écoute la mélodie jouée par l&apos;ordinateur, puis essaie de la rejouer sur le petit clavier bleu.</translation>
+    </message>
+    <message>
+        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
+        <translation>La difficulté augmente après 3 essais réussis (une note de plus), mais tu peux changer cela dans la boîte de dialogue Options/Paramètres. Tu peux même fixer le nombre de notes.</translation>
+    </message>
+    <message>
+        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
+        <translation>Le bouton «&#xa0;Réécouter&#xa0;» rejoue la mélodie en cours si tu ne l&apos;as pas bien saisie. Si une mélodie est trop difficile à retenir, prends-en une autre avec le bouton «&#xa0;Nouvelle mélodie&#xa0;».</translation>
+    </message>
+    <message>
+        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
+        <translation>Si tu as joué de fausses notes et que tu veux recommencer, efface les notes avec le troisième bouton.</translation>
+    </message>
+    <message>
+        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
+        <translation>Clique sur les touches bleues avec le BOUTON DROIT de la souris pour entendre les notes avant de vraiment les jouer.</translation>
+    </message>
+    <message>
+        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
+        <translation>Si les niveaux deviennent trop difficiles, choisis «&#xa0;Partie – Nouvelle partie&#xa0;» dans le menu pour recommencer avec 3 notes (seulement si aucune longueur fixe n&apos;est réglée dans Options/Paramètres).</translation>
     </message>
 </context>
 </TS>

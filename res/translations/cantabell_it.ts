@@ -2,73 +2,48 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it" sourcelanguage="en">
 <context>
-    <name>Menu</name>
+    <name>Access</name>
     <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Partita</translation>
+        <source>Sound</source>
+        <translation>Ascolta</translation>
     </message>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Nuova partita</translation>
+        <source>%1, key %2 or %3</source>
+        <translation>%1, tasto %2 o %3</translation>
     </message>
     <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Esci</translation>
+        <source>Staff</source>
+        <translation>Pentagramma</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes.</source>
+        <translation>
+            <numerusform>%n nota.</numerusform>
+            <numerusform>%n note.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>&amp;Commands</source>
-        <translation>&amp;Comandi</translation>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
     </message>
     <message>
-        <source>&amp;Hear again	F2</source>
-        <translation>&amp;Riascolta	F2</translation>
+        <source>right</source>
+        <translation>giusta</translation>
     </message>
     <message>
-        <source>&amp;New melody	F3</source>
-        <translation>Nuova &amp;melodia	F3</translation>
-    </message>
-    <message>
-        <source>&amp;Delete notes	F4</source>
-        <translation>&amp;Cancella note	F4</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Opzioni</translation>
-    </message>
-    <message>
-        <source>&amp;Settings</source>
-        <translation>&amp;Impostazioni</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Aiuto</translation>
-    </message>
-    <message>
-        <source>&amp;Tutorial	F1</source>
-        <translation>&amp;Guida	F1</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;Informazioni</translation>
+        <source>wrong</source>
+        <translation>sbagliata</translation>
     </message>
 </context>
 <context>
-    <name>Toolbar</name>
+    <name>CAboutDlg</name>
     <message>
-        <source>Commands</source>
-        <translation>Comandi</translation>
+        <source>About</source>
+        <translation>Informazioni</translation>
     </message>
     <message>
-        <source>Hear Again</source>
-        <translation>Riascolta</translation>
-    </message>
-    <message>
-        <source>New Melody</source>
-        <translation>Nuova melodia</translation>
-    </message>
-    <message>
-        <source>Delete Notes</source>
-        <translation>Cancella note</translation>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -110,154 +85,10 @@
     </message>
 </context>
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About</source>
-        <translation>Informazioni</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-</context>
-<context>
     <name>Credits</name>
     <message>
         <source>by the Cantabell developers</source>
         <translation>dagli sviluppatori di Cantabell</translation>
-    </message>
-</context>
-<context>
-    <name>Tutorial</name>
-    <message>
-        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
-        <translation>Ascolta la melodia suonata dal computer, poi prova a suonarla sulla piccola tastiera blu.</translation>
-    </message>
-    <message>
-        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
-        <translation>La difficoltà aumenta dopo 3 tentativi riusciti (si aggiunge una nota), ma puoi cambiarlo nella finestra Opzioni/Impostazioni. Puoi anche impostare un numero fisso di note.</translation>
-    </message>
-    <message>
-        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
-        <translation>Usa il pulsante «Riascolta» per sentire di nuovo la melodia attuale se non l&apos;hai colta. Se una melodia è troppo difficile da ricordare, prendine un&apos;altra con il pulsante «Nuova melodia».</translation>
-    </message>
-    <message>
-        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
-        <translation>Se hai suonato delle note sbagliate e vuoi ricominciare, cancella le note con il terzo pulsante.</translation>
-    </message>
-    <message>
-        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
-        <translation>Fai clic sui tasti blu con il TASTO DESTRO del mouse se vuoi sentire le note prima di suonarle davvero.</translation>
-    </message>
-    <message>
-        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
-        <translation>Usa la voce di menu «Partita - Nuova partita» per ricominciare con 3 note se i livelli diventano troppo difficili (vale solo se in Opzioni/Impostazioni non è impostata una lunghezza fissa).</translation>
-    </message>
-</context>
-<context>
-    <name>Picture</name>
-    <message>
-        <source>Try again!</source>
-        <translation>Riprova!</translation>
-    </message>
-    <message>
-        <source>That&apos;s it!</source>
-        <translation>Esatto!</translation>
-    </message>
-    <message>
-        <source>Not quite!</source>
-        <translation>Quasi!</translation>
-    </message>
-    <message>
-        <source>That&apos;s right!</source>
-        <translation>Giusto!</translation>
-    </message>
-    <message>
-        <source>Well done!</source>
-        <translation>Ben fatto!</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes</source>
-        <translation>
-            <numerusform>%n nota</numerusform>
-            <numerusform>%n note</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1: %n Notes</source>
-        <translation>
-            <numerusform>Livello %1: %n nota</numerusform>
-            <numerusform>Livello %1: %n note</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Access</name>
-    <message>
-        <source>Sound</source>
-        <translation>Ascolta</translation>
-    </message>
-    <message>
-        <source>%1, key %2 or %3</source>
-        <translation>%1, tasto %2 o %3</translation>
-    </message>
-    <message>
-        <source>Staff</source>
-        <translation>Pentagramma</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes.</source>
-        <translation>
-            <numerusform>%n nota.</numerusform>
-            <numerusform>%n note.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: %2, %3.</source>
-        <translation>%1: %2, %3.</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>giusta</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>sbagliata</translation>
-    </message>
-</context>
-<context>
-    <name>Pitch</name>
-    <message>
-        <source>E3</source>
-        <translation>Mi3</translation>
-    </message>
-    <message>
-        <source>F3</source>
-        <translation>Fa3</translation>
-    </message>
-    <message>
-        <source>G3</source>
-        <translation>Sol3</translation>
-    </message>
-    <message>
-        <source>A3</source>
-        <translation>La3</translation>
-    </message>
-    <message>
-        <source>B3</source>
-        <translation>Si3</translation>
-    </message>
-    <message>
-        <source>C4</source>
-        <translation>Do4</translation>
-    </message>
-    <message>
-        <source>D4</source>
-        <translation>Re4</translation>
-    </message>
-    <message>
-        <source>E4</source>
-        <translation>Mi4</translation>
     </message>
 </context>
 <context>
@@ -340,10 +171,180 @@ all&apos;estensione del nome file indicata.</translation>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Partita</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Nuova partita</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Esci</translation>
+    </message>
+    <message>
+        <source>&amp;Commands</source>
+        <translation>&amp;Comandi</translation>
+    </message>
+    <message>
+        <source>&amp;Hear again	F2</source>
+        <translation>&amp;Riascolta	F2</translation>
+    </message>
+    <message>
+        <source>&amp;New melody	F3</source>
+        <translation>Nuova &amp;melodia	F3</translation>
+    </message>
+    <message>
+        <source>&amp;Delete notes	F4</source>
+        <translation>&amp;Cancella note	F4</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Opzioni</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Impostazioni</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial	F1</source>
+        <translation>&amp;Guida	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Try again!</source>
+        <translation>Riprova!</translation>
+    </message>
+    <message>
+        <source>That&apos;s it!</source>
+        <translation>Esatto!</translation>
+    </message>
+    <message>
+        <source>Not quite!</source>
+        <translation>Quasi!</translation>
+    </message>
+    <message>
+        <source>That&apos;s right!</source>
+        <translation>Giusto!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Ben fatto!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes</source>
+        <translation>
+            <numerusform>%n nota</numerusform>
+            <numerusform>%n note</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1: %n Notes</source>
+        <translation>
+            <numerusform>Livello %1: %n nota</numerusform>
+            <numerusform>Livello %1: %n note</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Pitch</name>
+    <message>
+        <source>E3</source>
+        <translation>Mi3</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>Fa3</translation>
+    </message>
+    <message>
+        <source>G3</source>
+        <translation>Sol3</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>La3</translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation>Si3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>Do4</translation>
+    </message>
+    <message>
+        <source>D4</source>
+        <translation>Re4</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>Mi4</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Commands</source>
+        <translation>Comandi</translation>
+    </message>
+    <message>
+        <source>Hear Again</source>
+        <translation>Riascolta</translation>
+    </message>
+    <message>
+        <source>New Melody</source>
+        <translation>Nuova melodia</translation>
+    </message>
+    <message>
+        <source>Delete Notes</source>
+        <translation>Cancella note</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
+        <translation>Ascolta la melodia suonata dal computer, poi prova a suonarla sulla piccola tastiera blu.</translation>
+    </message>
+    <message>
+        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
+        <translation>La difficoltà aumenta dopo 3 tentativi riusciti (si aggiunge una nota), ma puoi cambiarlo nella finestra Opzioni/Impostazioni. Puoi anche impostare un numero fisso di note.</translation>
+    </message>
+    <message>
+        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
+        <translation>Usa il pulsante «Riascolta» per sentire di nuovo la melodia attuale se non l&apos;hai colta. Se una melodia è troppo difficile da ricordare, prendine un&apos;altra con il pulsante «Nuova melodia».</translation>
+    </message>
+    <message>
+        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
+        <translation>Se hai suonato delle note sbagliate e vuoi ricominciare, cancella le note con il terzo pulsante.</translation>
+    </message>
+    <message>
+        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
+        <translation>Fai clic sui tasti blu con il TASTO DESTRO del mouse se vuoi sentire le note prima di suonarle davvero.</translation>
+    </message>
+    <message>
+        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
+        <translation>Usa la voce di menu «Partita - Nuova partita» per ricominciare con 3 note se i livelli diventano troppo difficili (vale solo se in Opzioni/Impostazioni non è impostata una lunghezza fissa).</translation>
     </message>
 </context>
 </TS>

@@ -2,73 +2,49 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="en">
 <context>
-    <name>Menu</name>
+    <name>Access</name>
     <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Игра</translation>
+        <source>Sound</source>
+        <translation>Прослушать</translation>
     </message>
     <message>
-        <source>&amp;New</source>
-        <translation>&amp;Новая игра</translation>
+        <source>%1, key %2 or %3</source>
+        <translation>%1, клавиша %2 или %3</translation>
     </message>
     <message>
-        <source>&amp;Exit</source>
-        <translation>&amp;Выход</translation>
+        <source>Staff</source>
+        <translation>Нотный стан</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes.</source>
+        <translation>
+            <numerusform>%n нота.</numerusform>
+            <numerusform>%n ноты.</numerusform>
+            <numerusform>%n нот.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>&amp;Commands</source>
-        <translation>&amp;Команды</translation>
+        <source>%1: %2, %3.</source>
+        <translation>%1: %2, %3.</translation>
     </message>
     <message>
-        <source>&amp;Hear again	F2</source>
-        <translation>&amp;Прослушать снова	F2</translation>
+        <source>right</source>
+        <translation>верно</translation>
     </message>
     <message>
-        <source>&amp;New melody	F3</source>
-        <translation>Новая &amp;мелодия	F3</translation>
-    </message>
-    <message>
-        <source>&amp;Delete notes	F4</source>
-        <translation>&amp;Удалить ноты	F4</translation>
-    </message>
-    <message>
-        <source>&amp;Options</source>
-        <translation>&amp;Параметры</translation>
-    </message>
-    <message>
-        <source>&amp;Settings</source>
-        <translation>&amp;Настройки</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Справка</translation>
-    </message>
-    <message>
-        <source>&amp;Tutorial	F1</source>
-        <translation>&amp;Руководство	F1</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>&amp;О программе</translation>
+        <source>wrong</source>
+        <translation>неверно</translation>
     </message>
 </context>
 <context>
-    <name>Toolbar</name>
+    <name>CAboutDlg</name>
     <message>
-        <source>Commands</source>
-        <translation>Команды</translation>
+        <source>About</source>
+        <translation>О программе</translation>
     </message>
     <message>
-        <source>Hear Again</source>
-        <translation>Прослушать снова</translation>
-    </message>
-    <message>
-        <source>New Melody</source>
-        <translation>Новая мелодия</translation>
-    </message>
-    <message>
-        <source>Delete Notes</source>
-        <translation>Удалить ноты</translation>
+        <source>OK</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
@@ -110,157 +86,10 @@
     </message>
 </context>
 <context>
-    <name>CAboutDlg</name>
-    <message>
-        <source>About</source>
-        <translation>О программе</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>ОК</translation>
-    </message>
-</context>
-<context>
     <name>Credits</name>
     <message>
         <source>by the Cantabell developers</source>
         <translation>от разработчиков Cantabell</translation>
-    </message>
-</context>
-<context>
-    <name>Tutorial</name>
-    <message>
-        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
-        <translation>Послушайте мелодию, которую играет компьютер, а затем попробуйте повторить её на маленькой синей клавиатуре.</translation>
-    </message>
-    <message>
-        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
-        <translation>После 3 удачных попыток сложность растёт (добавляется одна нота), но это можно изменить в диалоге Параметры/Настройки. Можно даже задать постоянное число нот.</translation>
-    </message>
-    <message>
-        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
-        <translation>Кнопка «Прослушать снова» ещё раз проигрывает текущую мелодию, если вы её не расслышали. Если мелодию слишком трудно запомнить, возьмите другую кнопкой «Новая мелодия».</translation>
-    </message>
-    <message>
-        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
-        <translation>Если вы сыграли неверные ноты и хотите начать заново, удалите ноты третьей кнопкой.</translation>
-    </message>
-    <message>
-        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
-        <translation>Щёлкайте по синим клавишам ПРАВОЙ КНОПКОЙ МЫШИ, чтобы услышать ноты, прежде чем сыграть их по-настоящему.</translation>
-    </message>
-    <message>
-        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
-        <translation>Если уровни стали слишком трудными, выберите в меню «Игра – Новая игра», чтобы начать снова с 3 нот (только если в Параметры/Настройки не задана постоянная длина).</translation>
-    </message>
-</context>
-<context>
-    <name>Picture</name>
-    <message>
-        <source>Try again!</source>
-        <translation>Ещё раз!</translation>
-    </message>
-    <message>
-        <source>That&apos;s it!</source>
-        <translation>Точно!</translation>
-    </message>
-    <message>
-        <source>Not quite!</source>
-        <translation>Почти!</translation>
-    </message>
-    <message>
-        <source>That&apos;s right!</source>
-        <translation>Верно!</translation>
-    </message>
-    <message>
-        <source>Well done!</source>
-        <translation>Молодец!</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes</source>
-        <translation>
-            <numerusform>%n нота</numerusform>
-            <numerusform>%n ноты</numerusform>
-            <numerusform>%n нот</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Level %1: %n Notes</source>
-        <translation>
-            <numerusform>Этап %1: %n нота</numerusform>
-            <numerusform>Этап %1: %n ноты</numerusform>
-            <numerusform>Этап %1: %n нот</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
-    <name>Access</name>
-    <message>
-        <source>Sound</source>
-        <translation>Прослушать</translation>
-    </message>
-    <message>
-        <source>%1, key %2 or %3</source>
-        <translation>%1, клавиша %2 или %3</translation>
-    </message>
-    <message>
-        <source>Staff</source>
-        <translation>Нотный стан</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n Notes.</source>
-        <translation>
-            <numerusform>%n нота.</numerusform>
-            <numerusform>%n ноты.</numerusform>
-            <numerusform>%n нот.</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>%1: %2, %3.</source>
-        <translation>%1: %2, %3.</translation>
-    </message>
-    <message>
-        <source>right</source>
-        <translation>верно</translation>
-    </message>
-    <message>
-        <source>wrong</source>
-        <translation>неверно</translation>
-    </message>
-</context>
-<context>
-    <name>Pitch</name>
-    <message>
-        <source>E3</source>
-        <translation>ми3</translation>
-    </message>
-    <message>
-        <source>F3</source>
-        <translation>фа3</translation>
-    </message>
-    <message>
-        <source>G3</source>
-        <translation>соль3</translation>
-    </message>
-    <message>
-        <source>A3</source>
-        <translation>ля3</translation>
-    </message>
-    <message>
-        <source>B3</source>
-        <translation>си3</translation>
-    </message>
-    <message>
-        <source>C4</source>
-        <translation>до4</translation>
-    </message>
-    <message>
-        <source>D4</source>
-        <translation>ре4</translation>
-    </message>
-    <message>
-        <source>E4</source>
-        <translation>ми4</translation>
     </message>
 </context>
 <context>
@@ -343,10 +172,182 @@ with the given filename extension.</source>
     </message>
 </context>
 <context>
+    <name>Menu</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Игра</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>&amp;Новая игра</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>&amp;Commands</source>
+        <translation>&amp;Команды</translation>
+    </message>
+    <message>
+        <source>&amp;Hear again	F2</source>
+        <translation>&amp;Прослушать снова	F2</translation>
+    </message>
+    <message>
+        <source>&amp;New melody	F3</source>
+        <translation>Новая &amp;мелодия	F3</translation>
+    </message>
+    <message>
+        <source>&amp;Delete notes	F4</source>
+        <translation>&amp;Удалить ноты	F4</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Параметры</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Настройки</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Tutorial	F1</source>
+        <translation>&amp;Руководство	F1</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>&amp;О программе</translation>
+    </message>
+</context>
+<context>
+    <name>Picture</name>
+    <message>
+        <source>Try again!</source>
+        <translation>Ещё раз!</translation>
+    </message>
+    <message>
+        <source>That&apos;s it!</source>
+        <translation>Точно!</translation>
+    </message>
+    <message>
+        <source>Not quite!</source>
+        <translation>Почти!</translation>
+    </message>
+    <message>
+        <source>That&apos;s right!</source>
+        <translation>Верно!</translation>
+    </message>
+    <message>
+        <source>Well done!</source>
+        <translation>Молодец!</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Notes</source>
+        <translation>
+            <numerusform>%n нота</numerusform>
+            <numerusform>%n ноты</numerusform>
+            <numerusform>%n нот</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Level %1: %n Notes</source>
+        <translation>
+            <numerusform>Этап %1: %n нота</numerusform>
+            <numerusform>Этап %1: %n ноты</numerusform>
+            <numerusform>Этап %1: %n нот</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Pitch</name>
+    <message>
+        <source>E3</source>
+        <translation>ми3</translation>
+    </message>
+    <message>
+        <source>F3</source>
+        <translation>фа3</translation>
+    </message>
+    <message>
+        <source>G3</source>
+        <translation>соль3</translation>
+    </message>
+    <message>
+        <source>A3</source>
+        <translation>ля3</translation>
+    </message>
+    <message>
+        <source>B3</source>
+        <translation>си3</translation>
+    </message>
+    <message>
+        <source>C4</source>
+        <translation>до4</translation>
+    </message>
+    <message>
+        <source>D4</source>
+        <translation>ре4</translation>
+    </message>
+    <message>
+        <source>E4</source>
+        <translation>ми4</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Toolbar</name>
+    <message>
+        <source>Commands</source>
+        <translation>Команды</translation>
+    </message>
+    <message>
+        <source>Hear Again</source>
+        <translation>Прослушать снова</translation>
+    </message>
+    <message>
+        <source>New Melody</source>
+        <translation>Новая мелодия</translation>
+    </message>
+    <message>
+        <source>Delete Notes</source>
+        <translation>Удалить ноты</translation>
+    </message>
+</context>
+<context>
+    <name>Tutorial</name>
+    <message>
+        <source>Listen to the melody played by the computer, then try to play along with the little blue keyboard.</source>
+        <translation>Послушайте мелодию, которую играет компьютер, а затем попробуйте повторить её на маленькой синей клавиатуре.</translation>
+    </message>
+    <message>
+        <source>Level of difficulty goes up after 3 succesful tries (1 note is added), but you can change that in the Options/Settings-dialog. You can even set a fixed number of notes.</source>
+        <translation>После 3 удачных попыток сложность растёт (добавляется одна нота), но это можно изменить в диалоге Параметры/Настройки. Можно даже задать постоянное число нот.</translation>
+    </message>
+    <message>
+        <source>You can use the &apos;Hear Again&apos; button to hear the current melody again, if you didn&apos;t catch it. If a specific melody is too hard for you to remember, get another one with the &apos;New Melody&apos; button.</source>
+        <translation>Кнопка «Прослушать снова» ещё раз проигрывает текущую мелодию, если вы её не расслышали. Если мелодию слишком трудно запомнить, возьмите другую кнопкой «Новая мелодия».</translation>
+    </message>
+    <message>
+        <source>If you have played some wrong notes and you want to start over, delete the notes with the third button.</source>
+        <translation>Если вы сыграли неверные ноты и хотите начать заново, удалите ноты третьей кнопкой.</translation>
+    </message>
+    <message>
+        <source>Use the RIGHT MOUSEBUTTON to klick the blue keys if you want to hear the notes before actually playing them.</source>
+        <translation>Щёлкайте по синим клавишам ПРАВОЙ КНОПКОЙ МЫШИ, чтобы услышать ноты, прежде чем сыграть их по-настоящему.</translation>
+    </message>
+    <message>
+        <source>Use the menue item &apos;Game - New&apos; to start over with 3 notes if you get into levels too difficult (only applies if fixed length is not set in Options/Settings)</source>
+        <translation>Если уровни стали слишком трудными, выберите в меню «Игра – Новая игра», чтобы начать снова с 3 нот (только если в Параметры/Настройки не задана постоянная длина).</translation>
     </message>
 </context>
 </TS>
