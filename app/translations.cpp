@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibraryInfo>
+#include <QPointer>
 #include <QTranslator>
 
 namespace {
@@ -29,15 +30,16 @@ bool IsTraditionalChinese(const QString& strLanguage)
             || strLanguage.contains(QLatin1String("Hant")));
 }
 
-// The translators live as long as the application; a second Install replaces them.
-QTranslator* g_pGame = nullptr;
-QTranslator* g_pQt = nullptr;
+// The translators live as long as the application (its children); a second Install replaces
+// them.
+QPointer<QTranslator> g_pGame;
+QPointer<QTranslator> g_pQt;
 
-void Replace(QCoreApplication& app, QTranslator*& pOld, QTranslator* pNew)
+void Replace(QCoreApplication& app, QPointer<QTranslator>& pOld, QTranslator* pNew)
 {
     if (pOld != nullptr) {
         QCoreApplication::removeTranslator(pOld);
-        delete pOld;
+        delete pOld.data();
     }
     pOld = pNew;
     if (pNew != nullptr) {
