@@ -39,6 +39,11 @@ CMainWindow::CMainWindow(QWidget* pParent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setContextMenuPolicy(Qt::NoContextMenu);
     CreateMenus();
+    // The window keeps its size in every language: the menu bar keeps the height it has with
+    // the game's own titles, whatever face a translation's script falls back to.
+    QMenuBar probe;
+    probe.addMenu(QStringLiteral("&Game"));
+    menuBar()->setFixedHeight(probe.sizeHint().height());
     CreateToolBar();
     m_pView = new CGameView(m_scene, m_game, this);
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
