@@ -15,8 +15,9 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes, stop_process  # noqa: E402
+from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes, near, stop_process  # noqa: E402
 from test_accessibility import BUS_LAUNCHER, FIRST_MELODY_END, walk  # noqa: E402
+from test_game import GOLD  # noqa: E402
 
 BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 KEYS_ROW = (3, 145, 384, 71)  # picture rectangle of the eight keys
@@ -145,7 +146,13 @@ class LanguagesTest(unittest.TestCase):
             self.assertGreater(fixed.x + fixed.width // 2, middle, "the radio buttons at the right")
 
     def test_home_row_under_azerty_and_dvorak(self):
-        for layout, variant, row in (("fr", None, "qsdfghjk"), ("us", "dvorak", "aoeuidht")):
+        # The home row's letters and the digit row's unshifted symbols (AZERTY's digits need
+        # Shift, and Shift only sounds).
+        azerty_digits = ["ampersand", "eacute", "quotedbl", "apostrophe", "parenleft", "minus",
+                         "egrave", "underscore"]
+        dvorak_digits = [str(d) for d in range(1, 9)]
+        for layout, variant, row, digits in (("fr", None, "qsdfghjk", azerty_digits),
+                                             ("us", "dvorak", "aoeuidht", dvorak_digits)):
             with self.subTest(layout=layout, variant=variant):
                 melody = Generator(FAKE_EPOCH).melody()
                 env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
@@ -157,17 +164,21 @@ class LanguagesTest(unittest.TestCase):
                     self.assertEqual(descriptions, ["E3, key %s or 1" % row[0].upper(),
                                                     "E4, key %s or 8" % row[7].upper()])
                     s.sleep_until(FIRST_MELODY_END)
-                    # Shift with a home-row key only sounds it.
+                    # Shift with a home-row key sounds it and enters nothing: the answer
+                    # after it is judged right.
                     mark = len(s.samples())
                     s.key("shift+" + row[0])
                     time.sleep(0.5)
-                    self.assertEqual(heard_notes(s.samples(), mark), [0])
+                    self.assertEqual(heard_notes(s.samples(), mark)[:1], [0])
                     # The answer by the home row, its last note by its digit.
                     mark = len(s.samples())
                     for i, k in enumerate(melody[:3]):
-                        s.key(row[k] if i < 2 else str(k + 1))
+                        s.key(row[k] if i < 2 else digits[k])
                         time.sleep(0.5)
+                    shot = s.screenshot()
                     self.assertEqual(heard_notes(s.samples(), mark)[:3], melody[:3])
+                    judgement = s.picture_rect(0, 145, 400, 75)
+                    self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300, "judged right")
 
 if __name__ == "__main__":
     unittest.main()
