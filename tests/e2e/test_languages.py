@@ -10,16 +10,13 @@ Run: CANTABELL_BINARY=build/cantabell dbus-run-session -- python3 tests/e2e/test
 """
 import os
 import subprocess
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes, near, stop_process  # noqa: E402
-from test_accessibility import BUS_LAUNCHER, FIRST_MELODY_END, walk  # noqa: E402
-from test_game import GOLD  # noqa: E402
+from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, GOLD, Generator, Session, heard_notes,
+                           near, stop_process, wait_for)
+from test_accessibility import BUS_LAUNCHER, walk
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 KEYS_ROW = (3, 145, 384, 71)  # picture rectangle of the eight keys
 
 
@@ -31,8 +28,8 @@ def language(lang, language_list):
 class LayoutSession(Session):
     """A session whose X server has the given keyboard layout before the game starts."""
 
-    def __init__(self, binary, layout, variant=None, **kwargs):
-        super().__init__(binary, **kwargs)
+    def __init__(self, layout, variant=None, **kwargs):
+        super().__init__(**kwargs)
         self.layout = ["-layout", layout] + (["-variant", variant] if variant else [])
 
     def start_app(self):
@@ -73,7 +70,7 @@ class LanguagesTest(unittest.TestCase):
                         return nodes
             return None
 
-        found = _wait_for(find, timeout, 0.25)
+        found = wait_for(find, timeout, 0.25)
         self.assertIsNotNone(found, "not found on the bus: " + session.app_log())
         return found
 
@@ -93,7 +90,7 @@ class LanguagesTest(unittest.TestCase):
         return node.queryComponent().getExtents(0).x
 
     def test_german_menus_and_settings_dialog(self):
-        with Session(BINARY, extra_env=language("de_DE.UTF-8", "de")) as s:
+        with Session(extra_env=language("de_DE.UTF-8", "de")) as s:
             nodes = self.nodes(s, lambda n: len(self.menus(n)) >= 4)
             self.assertEqual([m.name for m in self.menus(nodes)],
                              ["Spiel", "Befehle", "Optionen", "Hilfe"])
@@ -109,14 +106,14 @@ class LanguagesTest(unittest.TestCase):
 
     def test_arabic_mirrors_dialogs_and_menu_bar_not_the_picture(self):
         # The picture's keys row as an English game shows it.
-        with Session(BINARY) as s:
+        with Session() as s:
             s.sleep_until(1.0)
             english = s.screenshot()
             english_keys = [english.at(*s.picture_rect(x, y, 1, 1)[:2])
                             for y in range(KEYS_ROW[1], KEYS_ROW[1] + KEYS_ROW[3], 3)
                             for x in range(KEYS_ROW[0], KEYS_ROW[0] + KEYS_ROW[2], 3)]
         env = dict(language("ar_EG.UTF-8", "ar"), CANTABELL_SCRIPT="1500:settings")
-        with Session(BINARY, extra_env=env) as s:
+        with Session(extra_env=env) as s:
             s.sleep_until(1.0)
             shot = s.screenshot()
             keys = [shot.at(*s.picture_rect(x, y, 1, 1)[:2])
@@ -156,7 +153,7 @@ class LanguagesTest(unittest.TestCase):
             with self.subTest(layout=layout, variant=variant):
                 melody = Generator(FAKE_EPOCH).melody()
                 env = {"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"}
-                with LayoutSession(BINARY, layout, variant, extra_env=env) as s:
+                with LayoutSession(layout, variant, extra_env=env) as s:
                     nodes = self.nodes(s, lambda n: self.named(n, "E'"))
                     keys = [n for n in nodes if n.getRole() == pyatspi.ROLE_PUSH_BUTTON
                             and n.name in ("E", "E'")]
