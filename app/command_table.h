@@ -17,8 +17,8 @@ enum EMenu : int
     MENU_COUNT,
 };
 
-inline constexpr const char* c_aszMenuTitle[MENU_COUNT]
-    = {"&Game", "&Commands", "&Options", "&Help"};
+// Their titles, untranslated (translation context "Menu").
+extern const char* const c_aszMenuTitle[MENU_COUNT];
 
 // One command of the game window: everything the menus, the toolbar, the dispatch and
 // CANTABELL_SCRIPT know about it. Menu items appear in table order within their menu.
@@ -26,12 +26,14 @@ struct SCommand
 {
     int nId; // the command id (CMainWindow::ID_...)
     EMenu eMenu;
-    const char* szText; // menu text: "&" before the mnemonic, the shortcut's name after a tab
+    const char* szText; // menu text, untranslated (context "Menu"): "&" before the mnemonic,
+                        // the shortcut's name after a tab
     Qt::Key eKey; // the window shortcut, or Qt::Key_unknown
     bool bSeparatorBefore; // a separator line above it in its menu
     const char* szScriptName; // its name in CANTABELL_SCRIPT
     int nToolbarCell; // its image in the toolbar strip (":/BITMAP/144"), or -1 for none
-    const char* szToolbarName; // the toolbar button's accessible and object name
+    const char* szToolbarName; // the toolbar button's object name; translated (context
+                               // "Toolbar"), its accessible name
     void (CMainWindow::*pfnRun)();
 };
 

@@ -22,24 +22,32 @@
 #include <QToolButton>
 #include <ctime>
 
+// The menus' titles, by EMenu.
+const char* const c_aszMenuTitle[MENU_COUNT]
+    = {QT_TRANSLATE_NOOP("Menu", "&Game"), QT_TRANSLATE_NOOP("Menu", "&Commands"),
+        QT_TRANSLATE_NOOP("Menu", "&Options"), QT_TRANSLATE_NOOP("Menu", "&Help")};
+
 // The one table of commands: menus, shortcuts, toolbar, dispatch and script names.
 const SCommand c_aCommand[] = {
-    {CMainWindow::ID_GAME_NEW, MENU_GAME, "&New", Qt::Key_unknown, false, "new-game", -1, nullptr,
-        &CMainWindow::OnGameNew},
-    {CMainWindow::ID_EXIT, MENU_GAME, "&Exit", Qt::Key_unknown, true, "exit", -1, nullptr,
-        &CMainWindow::OnExit},
-    {CMainWindow::ID_HEAR_AGAIN, MENU_COMMANDS, "&Hear again\tF2", Qt::Key_F2, false, "hear-again",
-        0, "Hear Again", &CMainWindow::OnHearAgain},
-    {CMainWindow::ID_NEW_MELODY, MENU_COMMANDS, "&New melody\tF3", Qt::Key_F3, false, "new-melody",
-        1, "New Melody", &CMainWindow::OnNewMelody},
-    {CMainWindow::ID_DELETE_NOTES, MENU_COMMANDS, "&Delete notes\tF4", Qt::Key_F4, false,
-        "delete-notes", 2, "Delete Notes", &CMainWindow::OnDeleteNotes},
-    {CMainWindow::ID_SETTINGS, MENU_OPTIONS, "&Settings", Qt::Key_unknown, false, "settings", -1,
-        nullptr, &CMainWindow::OnSettings},
-    {CMainWindow::ID_TUTORIAL, MENU_HELP, "&Tutorial\tF1", Qt::Key_F1, false, "tutorial", -1,
-        nullptr, &CMainWindow::OnTutorial},
-    {CMainWindow::ID_ABOUT, MENU_HELP, "&About", Qt::Key_unknown, true, "about", -1, nullptr,
-        &CMainWindow::OnAbout},
+    {CMainWindow::ID_GAME_NEW, MENU_GAME, QT_TRANSLATE_NOOP("Menu", "&New"), Qt::Key_unknown, false,
+        "new-game", -1, nullptr, &CMainWindow::OnGameNew},
+    {CMainWindow::ID_EXIT, MENU_GAME, QT_TRANSLATE_NOOP("Menu", "&Exit"), Qt::Key_unknown, true,
+        "exit", -1, nullptr, &CMainWindow::OnExit},
+    {CMainWindow::ID_HEAR_AGAIN, MENU_COMMANDS, QT_TRANSLATE_NOOP("Menu", "&Hear again\tF2"),
+        Qt::Key_F2, false, "hear-again", 0, QT_TRANSLATE_NOOP("Toolbar", "Hear Again"),
+        &CMainWindow::OnHearAgain},
+    {CMainWindow::ID_NEW_MELODY, MENU_COMMANDS, QT_TRANSLATE_NOOP("Menu", "&New melody\tF3"),
+        Qt::Key_F3, false, "new-melody", 1, QT_TRANSLATE_NOOP("Toolbar", "New Melody"),
+        &CMainWindow::OnNewMelody},
+    {CMainWindow::ID_DELETE_NOTES, MENU_COMMANDS, QT_TRANSLATE_NOOP("Menu", "&Delete notes\tF4"),
+        Qt::Key_F4, false, "delete-notes", 2, QT_TRANSLATE_NOOP("Toolbar", "Delete Notes"),
+        &CMainWindow::OnDeleteNotes},
+    {CMainWindow::ID_SETTINGS, MENU_OPTIONS, QT_TRANSLATE_NOOP("Menu", "&Settings"),
+        Qt::Key_unknown, false, "settings", -1, nullptr, &CMainWindow::OnSettings},
+    {CMainWindow::ID_TUTORIAL, MENU_HELP, QT_TRANSLATE_NOOP("Menu", "&Tutorial\tF1"), Qt::Key_F1,
+        false, "tutorial", -1, nullptr, &CMainWindow::OnTutorial},
+    {CMainWindow::ID_ABOUT, MENU_HELP, QT_TRANSLATE_NOOP("Menu", "&About"), Qt::Key_unknown, true,
+        "about", -1, nullptr, &CMainWindow::OnAbout},
 };
 const std::size_t c_nCommandCount = std::size(c_aCommand);
 
@@ -63,6 +71,11 @@ CMainWindow::CMainWindow(QWidget* pParent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setContextMenuPolicy(Qt::NoContextMenu);
     CreateMenus();
+    // The window keeps its size in every language: the menu bar keeps the height it has with
+    // the game's own titles, whatever face a translation's script falls back to.
+    QMenuBar probe;
+    probe.addMenu(QStringLiteral("&Game"));
+    menuBar()->setFixedHeight(probe.sizeHint().height());
     CreateToolBar();
     m_pView = new CGameView(m_scene, m_game, this);
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
@@ -97,7 +110,7 @@ QAction* CMainWindow::AddCommand(QMenu* pMenu, std::size_t nIndex)
     const SCommand& command = c_aCommand[nIndex];
     if (command.bSeparatorBefore)
         pMenu->addSeparator();
-    QAction* pAction = pMenu->addAction(QString::fromLatin1(command.szText));
+    QAction* pAction = pMenu->addAction(QCoreApplication::translate("Menu", command.szText));
     if (command.eKey != Qt::Key_unknown) {
         pAction->setShortcut(QKeySequence(command.eKey));
         pAction->setShortcutContext(Qt::WindowShortcut);
@@ -115,7 +128,7 @@ void CMainWindow::CreateMenus()
     setMenuBar(pBar);
     m_apCommand.assign(c_nCommandCount, nullptr);
     for (int nMenu = 0; nMenu < MENU_COUNT; ++nMenu) {
-        const QString title = QString::fromLatin1(c_aszMenuTitle[nMenu]);
+        const QString title = QCoreApplication::translate("Menu", c_aszMenuTitle[nMenu]);
         QMenu* pMenu = nMenu == MENU_HELP ? pBar->AddCornerMenu(title) : pBar->addMenu(title);
         for (std::size_t i = 0; i < c_nCommandCount; ++i) {
             if (c_aCommand[i].eMenu == nMenu)
@@ -126,7 +139,7 @@ void CMainWindow::CreateMenus()
 
 void CMainWindow::CreateToolBar()
 {
-    m_pToolBar = addToolBar(QStringLiteral("Commands"));
+    m_pToolBar = addToolBar(QCoreApplication::translate("Toolbar", "Commands"));
     m_pToolBar->setObjectName(QStringLiteral("toolbar144"));
     m_pToolBar->setMovable(false);
     m_pToolBar->setFloatable(false);
@@ -146,7 +159,8 @@ void CMainWindow::CreateToolBar()
         m_pToolBar->addAction(pAction);
         if (QWidget* pButton = m_pToolBar->widgetForAction(pAction)) {
             pButton->setFixedSize(100, 24);
-            pButton->setAccessibleName(QString::fromLatin1(command.szToolbarName));
+            pButton->setAccessibleName(
+                QCoreApplication::translate("Toolbar", command.szToolbarName));
             pButton->setObjectName(QString::fromLatin1(command.szToolbarName));
         }
     }

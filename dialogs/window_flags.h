@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <Qt>
 
 // The frame of the game's dialogs: a title and a close button, no minimize or maximize
@@ -9,13 +8,4 @@ inline Qt::WindowFlags DialogWindowFlags()
 {
     return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowCloseButtonHint;
-}
-
-// Builds a dialog from its form: the form's widgets, the frame above, and the form's size as
-// the one size the dialog has.
-template<class TForm> void SetUpDialog(QDialog& dialog, TForm& form)
-{
-    form.setupUi(&dialog);
-    dialog.setWindowFlags(DialogWindowFlags());
-    dialog.setFixedSize(dialog.size());
 }
