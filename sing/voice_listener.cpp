@@ -35,10 +35,11 @@ void CVoiceListener::Feed(const float* pSamples, std::size_t nCount, CKeySink& s
     }
 }
 
-void CVoiceListener::Restart()
+void CVoiceListener::Release(CKeySink& sink)
 {
     m_tracker.Reset();
-    m_bKeyDown = false;
+    if (std::exchange(m_bKeyDown, false))
+        sink.KeyUp();
 }
 
 void CVoiceListener::AnalyseHop(CKeySink& sink)

@@ -34,8 +34,8 @@ public:
 
     // Samples in full scale -1..1 (clipping and an offset are harmless).
     void Feed(const float* pSamples, std::size_t nCount, CKeySink& sink);
-    // Listening starts afresh (a held key is forgotten without KeyUp); the room's level stays.
-    void Restart();
+    // Listening starts afresh: a held key is released (KeyUp); the room's level stays.
+    void Release(CKeySink& sink);
     // The next note starts a new answer, whose octave is found again.
     void NewAnswer() { m_fold.NewAnswer(); }
     // Samples analysed since construction, up to the end of the hop in hand.
