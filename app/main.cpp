@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/command_script.h"
 #include "app/display_guard.h"
 #include "app/main_window.h"
@@ -17,7 +18,7 @@ public:
         : QApplication(argc, argv)
     { }
 
-    bool InitInstance()
+    bool InitInstance(bool bSing)
     {
         setDesktopFileName(QString::fromLatin1(c_szAppId));
         QIcon icon;
@@ -28,6 +29,8 @@ public:
         m_pMainWindow = std::make_unique<CMainWindow>();
         CStartupTrace::Mark("window");
         m_pMainWindow->show();
+        if (bSing)
+            m_pMainWindow->StartSinging();
         StartScript();
         return true;
     }
@@ -51,12 +54,21 @@ private:
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
+    CCommandLine commandLine;
+    {
+        QStringList astrArguments;
+        for (int i = 0; i < argc; ++i)
+            astrArguments << QString::fromLocal8Bit(argv[i]);
+        const int nStatus = commandLine.Parse(astrArguments);
+        if (nStatus >= 0)
+            return nStatus;
+    }
     // Without a display the program says so in one line and ends with status 1.
     CDisplayGuard::Install(argc, argv);
     CGameApp app(argc, argv);
     CDisplayGuard::Started();
     CStartupTrace::Mark("application");
-    if (!app.InitInstance())
+    if (!app.InitInstance(commandLine.IsSing()))
         return 1;
     return CGameApp::exec();
 }

@@ -9,8 +9,10 @@
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class CGameView;
+class CSingMode;
 class QAction;
 class QToolBar;
 
@@ -51,6 +53,10 @@ public:
     CGameView* View() const { return m_pView; }
     bool IsTimerRunning(int nId) const;
 
+    // Sing mode: the microphone enters the notes sung while the player answers, without the
+    // game sounding them. False (with one line on stderr) when it cannot listen.
+    bool StartSinging();
+
     void OnExit();
     void OnAbout();
     void OnTutorial();
@@ -77,6 +83,9 @@ private slots:
     // A white key of a MIDI keyboard, folded to key nKey: its note-on is a left click on that
     // key, its note-off releases the key if it is the one shown pressed.
     void OnMidiKey(int nKey, bool bDown);
+    // A key sung in sing mode: entered like a left click on it, but silently (the player hears
+    // their own voice, and the note would echo into the microphone).
+    void OnSungKey(int nKey, bool bDown);
 
 private:
     void CreateMenus();
@@ -90,4 +99,6 @@ private:
     CGameView* m_pView = nullptr;
     std::array<QBasicTimer, 4> m_aTimer; // ids TIMER_REDRAW .. TIMER_LEVEL
     std::array<QAction*, 13> m_aCommand {}; // by id - 40000
+    std::unique_ptr<CSingMode> m_pSing; // only in sing mode
+    bool m_bQuietPress = false; // PlayNote sounds nothing: a sung key is being entered
 };

@@ -18,14 +18,27 @@ CVoiceCapture::~CVoiceCapture()
     Stop();
 }
 
-bool CVoiceCapture::Start()
+void CVoiceCapture::Start()
 {
     if (m_thread.joinable())
-        return IsOpen();
+        return;
     m_bQuit.store(false);
-    bool bOpen = OpenDevice();
+    m_bAttempted.store(false);
     m_thread = std::thread(&CVoiceCapture::Run, this);
-    return bOpen;
+}
+
+CVoiceCapture::EState CVoiceCapture::State() const
+{
+    if (IsOpen())
+        return EState::Open;
+    return m_bAttempted.load(std::memory_order_acquire) ? EState::Failed : EState::Pending;
+}
+
+bool CVoiceCapture::WaitForDevice() const
+{
+    while (m_thread.joinable() && State() == EState::Pending)
+        std::this_thread::sleep_for(std::chrono::milliseconds(c_nPollMs));
+    return IsOpen();
 }
 
 void CVoiceCapture::Stop()
@@ -98,6 +111,9 @@ void CVoiceCapture::CloseDevice()
 void CVoiceCapture::Run()
 {
     using Clock = std::chrono::steady_clock;
+    if (!OpenDevice())
+        CloseDevice();
+    m_bAttempted.store(true, std::memory_order_release);
     auto lastProgress = Clock::now();
     auto retryAt = lastProgress + std::chrono::milliseconds(c_nRetryMs);
     std::uint64_t nSeen = m_nWritten.load(std::memory_order_acquire);

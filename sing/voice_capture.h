@@ -28,9 +28,21 @@ public:
     CVoiceCapture(const CVoiceCapture&) = delete;
     CVoiceCapture& operator=(const CVoiceCapture&) = delete;
 
-    // Opens the microphone and starts the analysis thread; false when no capture device could
-    // be opened (the thread still runs and keeps trying, quietly).
-    bool Start();
+    // Where the microphone stands: its first opening still under way, open, or not open (the
+    // first attempt failed or it was lost; it is tried again every c_nRetryMs).
+    enum class EState
+    {
+        Pending,
+        Open,
+        Failed
+    };
+
+    // Starts the analysis thread, which opens the microphone; returns at once, so that a slow
+    // sound server never stalls the caller.
+    void Start();
+    EState State() const;
+    // Waits for the first attempt to end (for tests and tools); true when the microphone is open.
+    bool WaitForDevice() const;
     // Stops the thread and closes the microphone; a held key is released.
     void Stop();
     // Whether the microphone's notes count now. Switching off releases a held key.
@@ -59,6 +71,7 @@ private:
     std::atomic<bool> m_bRestart {false}; // listening was switched on: start afresh
     std::atomic<bool> m_bNewAnswer {false};
     std::atomic<std::uint32_t> m_nDevice {0};
+    std::atomic<bool> m_bAttempted {false}; // the first opening has ended
     bool m_bSdlUp = false;
 
     std::array<float, c_nRing> m_afRing {}; // written by the callback only

@@ -88,7 +88,8 @@ TEST(VoiceCapture, EntersTheKeysSungIntoTheMicrophone)
     CLockedKeys keys;
     CVoiceCapture capture(NewListener(), keys);
     capture.SetListening(true);
-    ASSERT_TRUE(capture.Start());
+    capture.Start();
+    ASSERT_TRUE(capture.WaitForDevice());
     WaitForSamples(capture, material.afSamples.size() + 24000);
     EXPECT_EQ(keys.Keys(), material.Keys());
     EXPECT_EQ(keys.Down(), 0);
@@ -104,7 +105,8 @@ TEST(VoiceCapture, HearsNothingWhileNotListening)
     std::string strPath = WriteMicrophoneFile(material);
     CLockedKeys keys;
     CVoiceCapture capture(NewListener(), keys);
-    ASSERT_TRUE(capture.Start());
+    capture.Start();
+    ASSERT_TRUE(capture.WaitForDevice());
     // The first note (E, 0.3 .. 0.7 s) goes by unheard; listening from 0.9 s on hears the rest.
     WaitForSamples(capture, 48000 * 9 / 10);
     capture.SetListening(true);
@@ -123,7 +125,8 @@ TEST(VoiceCapture, NoMicrophoneIsAClearFailure)
     setenv("SDL_DISKAUDIOFILEIN", "/nonexistent/cantabell-mic.raw", 1);
     CLockedKeys keys;
     CVoiceCapture capture(NewListener(), keys);
-    EXPECT_FALSE(capture.Start());
-    EXPECT_FALSE(capture.IsOpen());
+    capture.Start();
+    EXPECT_FALSE(capture.WaitForDevice());
+    EXPECT_EQ(capture.State(), CVoiceCapture::EState::Failed);
     capture.Stop();
 }
