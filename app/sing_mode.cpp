@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sing_mode.h"
 
+#include "audio/wave_out.h"
 #include "game/melody_game.h"
 #include "sing/aubio_pitch.h"
 
@@ -42,7 +43,9 @@ bool CSingMode::Start()
     }
     m_pCapture = std::make_unique<CVoiceCapture>(
         std::make_unique<CVoiceListener>(std::move(pDetector)), *this);
-    m_pCapture->Start();
+    // The output first: it picks the sound server's driver, and SDL's audio must not be set up
+    // by two threads at once.
+    m_pCapture->Start([] { CWaveOut::Instance().Open(); });
     return true;
 }
 

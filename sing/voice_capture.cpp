@@ -18,20 +18,23 @@ CVoiceCapture::~CVoiceCapture()
     Stop();
 }
 
-void CVoiceCapture::Start()
+void CVoiceCapture::Start(std::function<void()> fnBeforeOpen)
 {
     if (m_thread.joinable())
         return;
     m_bQuit.store(false);
     m_bAttempted.store(false);
-    m_thread = std::thread(&CVoiceCapture::Run, this);
+    m_bFirstFailed.store(false);
+    m_thread = std::thread(&CVoiceCapture::Run, this, std::move(fnBeforeOpen));
 }
 
 CVoiceCapture::EState CVoiceCapture::State() const
 {
     if (IsOpen())
         return EState::Open;
-    return m_bAttempted.load(std::memory_order_acquire) ? EState::Failed : EState::Pending;
+    if (!m_bAttempted.load(std::memory_order_acquire))
+        return EState::Pending;
+    return m_bFirstFailed.load(std::memory_order_acquire) ? EState::Failed : EState::Lost;
 }
 
 bool CVoiceCapture::WaitForDevice() const
@@ -108,11 +111,15 @@ void CVoiceCapture::CloseDevice()
     }
 }
 
-void CVoiceCapture::Run()
+void CVoiceCapture::Run(std::function<void()> fnBeforeOpen)
 {
     using Clock = std::chrono::steady_clock;
-    if (!OpenDevice())
+    if (fnBeforeOpen)
+        fnBeforeOpen();
+    if (!OpenDevice()) {
         CloseDevice();
+        m_bFirstFailed.store(true, std::memory_order_release);
+    }
     m_bAttempted.store(true, std::memory_order_release);
     auto lastProgress = Clock::now();
     auto retryAt = lastProgress + std::chrono::milliseconds(c_nRetryMs);
@@ -134,7 +141,9 @@ void CVoiceCapture::Run()
             CloseDevice();
             retryAt = now + std::chrono::milliseconds(c_nRetryMs);
         } else if (nDevice == 0 && now >= retryAt) {
-            if (!OpenDevice())
+            if (OpenDevice())
+                m_bFirstFailed.store(false, std::memory_order_release);
+            else
                 CloseDevice();
             lastProgress = now;
             retryAt = now + std::chrono::milliseconds(c_nRetryMs);

@@ -7,6 +7,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <thread>
 
@@ -20,7 +21,8 @@ class CVoiceCapture
 {
 public:
     static constexpr int c_nRetryMs = 1000; // between attempts to open a lost microphone
-    static constexpr int c_nStallMs = 1000; // no samples this long while open: lost
+    // No samples this long while open: lost (a busy server can take a second to start one).
+    static constexpr int c_nStallMs = 2500;
     static constexpr int c_nPollMs = 10; // the analysis thread's period
 
     CVoiceCapture(std::unique_ptr<CVoiceListener> pListener, CKeySink& sink);
@@ -28,18 +30,21 @@ public:
     CVoiceCapture(const CVoiceCapture&) = delete;
     CVoiceCapture& operator=(const CVoiceCapture&) = delete;
 
-    // Where the microphone stands: its first opening still under way, open, or not open (the
-    // first attempt failed or it was lost; it is tried again every c_nRetryMs).
+    // Where the microphone stands: its first opening still under way, open, not found at all
+    // since the start, or lost after it was open. Failed and Lost are tried again every
+    // c_nRetryMs.
     enum class EState
     {
         Pending,
         Open,
-        Failed
+        Failed,
+        Lost
     };
 
     // Starts the analysis thread, which opens the microphone; returns at once, so that a slow
-    // sound server never stalls the caller.
-    void Start();
+    // sound server never stalls the caller. fnBeforeOpen runs on that thread first: SDL's audio
+    // must not be set up by two threads at once, so the program lets its output open first.
+    void Start(std::function<void()> fnBeforeOpen = {});
     EState State() const;
     // Waits for the first attempt to end (for tests and tools); true when the microphone is open.
     bool WaitForDevice() const;
@@ -59,7 +64,7 @@ private:
     static void Callback(void* pUser, std::uint8_t* pStream, int nLen);
     bool OpenDevice();
     void CloseDevice();
-    void Run();
+    void Run(std::function<void()> fnBeforeOpen);
     // Moves what the callback wrote to the listener (or drops it), on the analysis thread.
     void Drain();
 
@@ -72,6 +77,7 @@ private:
     std::atomic<bool> m_bNewAnswer {false};
     std::atomic<std::uint32_t> m_nDevice {0};
     std::atomic<bool> m_bAttempted {false}; // the first opening has ended
+    std::atomic<bool> m_bFirstFailed {false}; // and failed, and no later one has succeeded
     bool m_bSdlUp = false;
 
     std::array<float, c_nRing> m_afRing {}; // written by the callback only

@@ -115,8 +115,9 @@ def near(colour, tolerance=24):
 class Session:
     """One Xvfb and one running game; use as a context manager."""
 
-    def __init__(self, binary, extra_env=None, fake_date=FAKE_DATE):
+    def __init__(self, binary, extra_env=None, fake_date=FAKE_DATE, args=()):
         self.binary = binary
+        self.args = list(args)
         self.extra_env = extra_env or {}
         self.fake_date = fake_date
         self.tmp = tempfile.mkdtemp(prefix="cantabell-e2e-")
@@ -174,7 +175,7 @@ class Session:
                 env.pop(key, None)
             else:
                 env[key] = value
-        command = [self.binary]
+        command = [self.binary] + self.args
         if self.fake_date:
             command = ["faketime", "-f", self.fake_date] + command
         self.log = open(os.path.join(self.tmp, "app.log"), "wb")
