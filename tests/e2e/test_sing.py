@@ -114,6 +114,27 @@ class SingTest(unittest.TestCase):
             shot = self.judgement(s, LIGHT_BLUE)
             self.assertEqual(self.smileys(shot, s, sung), ["happy", "worried", "happy"])
 
+    def recording_clients(self):
+        """Streams that clients record (the remap source's own, which has none, left out)."""
+        lines = self.server.run("pactl", "list", "short", "source-outputs").stdout.splitlines()
+        return sum(1 for line in lines if line.split("\t")[2] != "-")
+
+    def test_without_sing_no_microphone_opens_and_no_pitch_library_loads(self):
+        # No fixed date: the process is the game itself, not faketime's wrapper.
+        with Session(BINARY, extra_env=self.server.game_env(), fake_date=None) as s:
+            s.sleep_until(LISTENING_FROM)
+            with open("/proc/%d/maps" % s.app.pid) as f:
+                maps = f.read()
+            self.assertNotIn("libaubio", maps)
+            self.assertNotIn("libavcodec", maps)
+            self.assertEqual(self.recording_clients(), 0)
+        with Session(BINARY, extra_env=self.server.game_env(), fake_date=None,
+                     args=["--sing"]) as s:
+            s.sleep_until(LISTENING_FROM)
+            with open("/proc/%d/maps" % s.app.pid) as f:
+                self.assertIn("libaubio", f.read())
+            self.assertEqual(self.recording_clients(), 1)
+
     def test_the_games_own_melody_in_the_microphone_enters_nothing(self):
         run = self.server.run
         run("pactl", "set-default-sink", "micfeed")
