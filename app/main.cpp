@@ -54,15 +54,10 @@ private:
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
+    // Before the application object, so that --help and --version need no display.
     CCommandLine commandLine;
-    {
-        QStringList astrArguments;
-        for (int i = 0; i < argc; ++i)
-            astrArguments << QString::fromLocal8Bit(argv[i]);
-        const int nStatus = commandLine.Parse(astrArguments);
-        if (nStatus >= 0)
-            return nStatus;
-    }
+    if (commandLine.Parse(CCommandLine::Arguments(argc, argv)) == CCommandLine::EOutcome::Exit)
+        return commandLine.Print();
     // Without a display the program says so in one line and ends with status 1.
     CDisplayGuard::Install(argc, argv);
     CGameApp app(argc, argv);

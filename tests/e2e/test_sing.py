@@ -1,36 +1,28 @@
 # SPDX-FileCopyrightText: 2026 Cantabell developers
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Sing mode end to end: the game under Xvfb with --sing, on a private sound server (PipeWire
-or PulseAudio, started once for the suite) whose default source is a virtual microphone fed
-with a rendered voice: a right answer sung is judged right, one wrong note is judged wrong at
-that note, and the game's own melody routed into the microphone enters nothing."""
+or PulseAudio, started once for its class of cases) whose default source is a virtual
+microphone fed with a sung voice: a right answer sung is judged right, one wrong note is judged
+wrong at that note, the game's own melody routed into the microphone enters nothing, and
+without --sing nothing records and no pitch library is mapped.
+
+Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_sing.py [-v]
+"""
 import os
+import shutil
 import sys
 import tempfile
-import time
 import unittest
-import wave
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from cantabell_e2e import (FAKE_EPOCH, GOLD, HAPPY_YELLOW, KEY_MIDI_NOTES, LIGHT_BLUE, Generator,
+                           Session, geometry, near, smileys, sound_servers, wait_for, worried)
+
+# The voice is made by the sung test material's own synthesis.
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "sing"))
 import make_material  # noqa: E402
-import sound_servers  # noqa: E402
-from harness import FAKE_EPOCH, Generator, Session, _wait_for, near  # noqa: E402
-
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
-SERVER = os.environ.get("CANTABELL_SING_SERVER", "pulseaudio")
-KEY_NOTES = make_material.KEY_NOTES
-HAPPY_YELLOW = (255, 255, 0)
-GOLD = (255, 215, 0)
-LIGHT_BLUE = (90, 135, 255)
 # The first melody's last note starts 4.3 s after the window (banner 2.5 s, then three notes
 # on the 600 ms ticks); the game listens once it has died away, 0.6 s later.
 LISTENING_FROM = 5.0
-
-
-def worried(rgb):
-    r, g, b = rgb
-    return r > 200 and 60 < g < 200 and b < 110
 
 
 def sung_answer(path, keys, shift=-1):
@@ -38,24 +30,26 @@ def sung_answer(path, keys, shift=-1):
     a 150 ms breath between them, 48 kHz mono."""
     notes, t = [], 100
     for k in keys:
-        notes.append((t, t + 450, KEY_NOTES[k] + 12 * shift))
+        notes.append((t, t + 450, KEY_MIDI_NOTES[k] + 12 * shift))
         t += 600
     make_material.write_wave(path, make_material.synth_notes(notes, t + 200, amp=9000))
 
 
-class SingTest(unittest.TestCase):
-    server = None
+class SingCases:
+    """The cases, run against the server of the class that mixes this in."""
+
+    server_class = None
 
     @classmethod
     def setUpClass(cls):
-        cls.server = (sound_servers.PipeWire if SERVER == "pipewire" else sound_servers.PulseAudio)()
+        cls.server = cls.server_class()
         cls.server.__enter__()
         run = cls.server.run
         run("pactl", "load-module", "module-null-sink", "sink_name=micfeed", "rate=48000",
             "channels=1")
         run("pactl", "load-module", "module-remap-source", "master=micfeed.monitor",
             "source_name=vmic")
-        if not _wait_for(lambda: "vmic" in run("pactl", "list", "short", "sources").stdout, 10):
+        if not wait_for(lambda: "vmic" in run("pactl", "list", "short", "sources").stdout, 10):
             raise RuntimeError("no virtual microphone")
         run("pactl", "set-default-source", "vmic")
         cls.server.settle()
@@ -64,10 +58,10 @@ class SingTest(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.server.__exit__(None, None, None)
+        shutil.rmtree(cls.tmp, ignore_errors=True)
 
     def session(self):
-        env = self.server.game_env()
-        return Session(BINARY, extra_env=env, args=["--sing"])
+        return Session(extra_env=self.server.game_env(), args=["--sing"])
 
     def sing(self, s, keys):
         path = os.path.join(self.tmp, "answer-%d.wav" % len(os.listdir(self.tmp)))
@@ -75,27 +69,15 @@ class SingTest(unittest.TestCase):
         s.sleep_until(LISTENING_FROM)
         self.server.run("paplay", "-d", "micfeed", path, timeout=20)
 
-    def smileys(self, shot, s, keys):
-        kinds = []
-        for i, k in enumerate(keys):
-            rect = s.picture_rect(40 + 40 * i + 2, 94 - 8 * k + 2, 20, 20)
-            if shot.count(rect, near(HAPPY_YELLOW, 10)) > 80:
-                kinds.append("happy")
-            elif shot.count(rect, worried) > 80:
-                kinds.append("worried")
-            else:
-                kinds.append(None)
-        return kinds
-
     def judgement(self, s, colour):
         """Waits for the judgement in colour (gold: right, light blue: wrong); its screenshot."""
         shots = []
 
         def shown():
             shots.append(s.screenshot())
-            return shots[-1].count(s.picture_rect(0, 145, 400, 75), near(colour, 12)) > 300
+            return shots[-1].count(s.picture_rect(*geometry.JUDGEMENT), near(colour, 12)) > 300
 
-        self.assertTrue(_wait_for(shown, 4, 0.1), "no judgement; game said: " + s.app_log())
+        self.assertTrue(wait_for(shown, 4, 0.1), "no judgement; game said: " + s.app_log())
         return shots[-1]
 
     def test_right_answer_sung_is_judged_right(self):
@@ -103,7 +85,7 @@ class SingTest(unittest.TestCase):
         with self.session() as s:
             self.sing(s, melody)
             shot = self.judgement(s, GOLD)
-            self.assertEqual(self.smileys(shot, s, melody), ["happy"] * 3)
+            self.assertEqual(smileys(shot, s, list(enumerate(melody))), ["happy"] * 3)
             self.assertNotIn("no microphone", s.app_log())
 
     def test_one_wrong_note_is_judged_wrong_at_that_note(self):
@@ -112,7 +94,7 @@ class SingTest(unittest.TestCase):
         with self.session() as s:
             self.sing(s, sung)
             shot = self.judgement(s, LIGHT_BLUE)
-            self.assertEqual(self.smileys(shot, s, sung), ["happy", "worried", "happy"])
+            self.assertEqual(smileys(shot, s, list(enumerate(sung))), ["happy", "worried", "happy"])
 
     def recording_clients(self):
         """Streams that clients record (the remap source's own, which has none, left out)."""
@@ -121,15 +103,14 @@ class SingTest(unittest.TestCase):
 
     def test_without_sing_no_microphone_opens_and_no_pitch_library_loads(self):
         # No fixed date: the process is the game itself, not faketime's wrapper.
-        with Session(BINARY, extra_env=self.server.game_env(), fake_date=None) as s:
+        with Session(extra_env=self.server.game_env(), fake_date=None) as s:
             s.sleep_until(LISTENING_FROM)
             with open("/proc/%d/maps" % s.app.pid) as f:
                 maps = f.read()
             self.assertNotIn("libaubio", maps)
             self.assertNotIn("libavcodec", maps)
             self.assertEqual(self.recording_clients(), 0)
-        with Session(BINARY, extra_env=self.server.game_env(), fake_date=None,
-                     args=["--sing"]) as s:
+        with Session(extra_env=self.server.game_env(), fake_date=None, args=["--sing"]) as s:
             s.sleep_until(LISTENING_FROM)
             with open("/proc/%d/maps" % s.app.pid) as f:
                 self.assertIn("libaubio", f.read())
@@ -153,6 +134,14 @@ class SingTest(unittest.TestCase):
                 self.assertIn(micfeed[0], [line.split()[1] for line in streams])
         finally:
             run("pactl", "set-default-sink", sound_servers.SINK)
+
+
+class PulseAudioTest(SingCases, unittest.TestCase):
+    server_class = sound_servers.PulseAudio
+
+
+class PipeWireTest(SingCases, unittest.TestCase):
+    server_class = sound_servers.PipeWire
 
 
 if __name__ == "__main__":
