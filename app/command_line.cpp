@@ -43,6 +43,8 @@ CCommandLine::CCommandLine()
         {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."))
     , m_optVersion({QStringLiteral("v"), QStringLiteral("version")},
           QStringLiteral("Show the version and exit."))
+    , m_optSing(QStringLiteral("sing"),
+          QStringLiteral("Answer by singing: the microphone listens while you answer."))
 {
     // Qt's options are single-dash words (-platform xcb); the game's take one or two dashes.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -52,6 +54,7 @@ CCommandLine::CCommandLine()
     // getter, and describe them in packaging/cantabell.6 as well.
     AddOption(m_optHelp);
     AddOption(m_optVersion);
+    AddOption(m_optSing);
 
     AddQtOptions();
 }

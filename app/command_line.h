@@ -38,6 +38,8 @@ public:
     // "Usage: cantabell [options]" and the visible options, as --help prints them.
     QString HelpText() const;
     int ExitCode() const { return m_nExitCode; }
+    // --sing: answer by singing into the microphone.
+    bool IsSing() const { return m_parser.isSet(m_optSing); }
     const QString& Output() const { return m_strOutput; }
     const QString& Error() const { return m_strError; }
 
@@ -49,6 +51,7 @@ private:
     std::vector<QCommandLineOption> m_aVisible; // in the order --help lists them
     QCommandLineOption m_optHelp;
     QCommandLineOption m_optVersion;
+    QCommandLineOption m_optSing;
     int m_nExitCode = 0;
     QString m_strOutput;
     QString m_strError;

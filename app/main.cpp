@@ -20,7 +20,7 @@ public:
         : QApplication(argc, argv)
     { }
 
-    bool InitInstance()
+    bool InitInstance(bool bSing)
     {
         setDesktopFileName(QString::fromLatin1(c_szAppId));
         QIcon icon;
@@ -33,6 +33,8 @@ public:
         m_pMainWindow = std::make_unique<CMainWindow>();
         CStartupTrace::Mark("window");
         m_pMainWindow->show();
+        if (bSing)
+            m_pMainWindow->StartSinging();
         StartScript();
         return true;
     }
@@ -65,7 +67,7 @@ int main(int argc, char** argv)
     CGameApp app(argc, argv);
     CDisplayGuard::Started();
     CStartupTrace::Mark("application");
-    if (!app.InitInstance())
+    if (!app.InitInstance(commandLine.IsSing()))
         return 1;
     return CGameApp::exec();
 }

@@ -2,6 +2,7 @@
 
 #include "access/accessibility.h"
 #include "app/command_table.h"
+#include "app/sing_mode.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
@@ -103,6 +104,18 @@ CMainWindow::~CMainWindow()
 {
     for (QBasicTimer& timer : m_aTimer)
         timer.stop();
+}
+
+bool CMainWindow::StartSinging()
+{
+    if (m_pSing)
+        return true;
+    auto pSing = std::make_unique<CSingMode>(m_game);
+    if (!pSing->Start())
+        return false;
+    connect(pSing.get(), &CSingMode::Key, this, &CMainWindow::OnSungKey, Qt::QueuedConnection);
+    m_pSing = std::move(pSing);
+    return true;
 }
 
 QAction* CMainWindow::AddCommand(QMenu* pMenu, std::size_t nIndex)
@@ -246,6 +259,10 @@ void CMainWindow::StopTimer(int nId)
 
 void CMainWindow::PlayNote(int nNote)
 {
+    if (m_bQuietPress)
+        return;
+    if (m_pSing)
+        m_pSing->NoteSounded();
     if (nNote >= 0 && nNote < static_cast<int>(m_aSound.size()))
         m_aSound[nNote].Play(false);
 }
@@ -276,11 +293,30 @@ void CMainWindow::OnMidiKey(int nKey, bool bDown)
     input.Press(nKey);
 }
 
+void CMainWindow::OnSungKey(int nKey, bool bDown)
+{
+    CNoteInput input(m_game);
+    if (!bDown) {
+        if (CNoteInput::IsKey(nKey) && m_game.IsKeyDown(nKey))
+            input.Release();
+        return;
+    }
+    // A key that arrives after listening stopped (the judgement began, a dialog opened, the
+    // game sounds) was sung too late to count.
+    if (!m_pSing || !m_pSing->IsListening() || CNoteInput::IsBlocked())
+        return;
+    m_bQuietPress = true;
+    input.Press(nKey);
+    m_bQuietPress = false;
+}
+
 void CMainWindow::timerEvent(QTimerEvent* pEvent)
 {
     for (int i = 0; i < static_cast<int>(m_aTimer.size()); ++i) {
         if (m_aTimer[i].timerId() == pEvent->timerId()) {
             m_game.OnTimer(TIMER_REDRAW + i);
+            if (m_pSing && TIMER_REDRAW + i == TIMER_REDRAW)
+                m_pSing->Tick(QApplication::activeModalWidget() != nullptr);
             return;
         }
     }

@@ -10,9 +10,11 @@
 #include <QBasicTimer>
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <vector>
 
 class CGameView;
+class CSingMode;
 class QAction;
 class QToolBar;
 
@@ -56,6 +58,10 @@ public:
     CMidiInput& Midi() { return m_midi; }
     bool IsTimerRunning(int nId) const;
 
+    // Sing mode: the microphone enters the notes sung while the player answers, without the
+    // game sounding them. False (with one line on stderr) when it cannot listen.
+    bool StartSinging();
+
     void OnExit();
     void OnAbout();
     void OnTutorial();
@@ -81,6 +87,9 @@ private slots:
     // A white key of a MIDI keyboard, folded to key nKey: its note-on is a left click on that
     // key, its note-off releases the key if it is the one shown pressed.
     void OnMidiKey(int nKey, bool bDown);
+    // A key sung in sing mode: entered like a left click on it, but silently (the player hears
+    // their own voice, and the note would echo into the microphone).
+    void OnSungKey(int nKey, bool bDown);
 
 private:
     // The parts, constructed here and nowhere else, in this order.
@@ -99,4 +108,6 @@ private:
     CGameView* m_pView = nullptr;
     std::array<QBasicTimer, c_nTimerCount> m_aTimer; // ids TIMER_REDRAW .. TIMER_LEVEL
     std::vector<QAction*> m_apCommand; // the menu's actions, by index in c_aCommand
+    std::unique_ptr<CSingMode> m_pSing; // only in sing mode
+    bool m_bQuietPress = false; // PlayNote sounds nothing: a sung key is being entered
 };

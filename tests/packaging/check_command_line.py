@@ -46,6 +46,9 @@ def manual_options():
     options = {}
     for term, description in re.findall(r"^ {7}(-\S.*)\n {14}(\S.*)$", section, re.MULTILINE):
         options[term.strip()] = description.strip()
+    # A term narrower than the indent shares its line with the description.
+    for term, description in re.findall(r"^ {7}(-[^\s,]+) (\S.*)$", section, re.MULTILINE):
+        options[term] = description.strip()
     return options, text
 
 

@@ -23,9 +23,10 @@ list(LENGTH desktop_files count)
 if(NOT count EQUAL 1)
     message(FATAL_ERROR "expected one desktop entry under /usr, found: ${desktop_files}")
 endif()
-file(STRINGS ${desktop_files} exec_line REGEX "^Exec=")
-if(NOT exec_line STREQUAL "Exec=cantabell")
-    message(FATAL_ERROR "under /usr: ${exec_line}")
+file(STRINGS ${desktop_files} exec_lines REGEX "^Exec=")
+# The entry's own, then its action's (Sing the Answers).
+if(NOT exec_lines STREQUAL "Exec=cantabell;Exec=cantabell --sing")
+    message(FATAL_ERROR "under /usr: ${exec_lines}")
 endif()
 
 stage_install(/opt/cantabell-test root)

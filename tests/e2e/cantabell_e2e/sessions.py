@@ -42,8 +42,9 @@ def _read_display_number(fd, timeout):
 class Session:
     """One Xvfb and one running game; use as a context manager."""
 
-    def __init__(self, binary=None, extra_env=None, fake_date=FAKE_DATE):
+    def __init__(self, binary=None, extra_env=None, fake_date=FAKE_DATE, args=()):
         self.binary = binary or processes.binary()
+        self.args = list(args)  # the program's options, e.g. ["--sing"]
         self.extra_env = extra_env or {}
         self.fake_date = fake_date
         self.tmp = tempfile.mkdtemp(prefix="cantabell-e2e-")
@@ -101,7 +102,7 @@ class Session:
                 env.pop(key, None)
             else:
                 env[key] = value
-        command = [self.binary]
+        command = [self.binary] + self.args
         if self.fake_date:
             command = ["faketime", "-f", self.fake_date] + command
         self.log = open(os.path.join(self.tmp, "app.log"), "wb")

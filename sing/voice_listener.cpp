@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "sing/voice_listener.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+// One-pole DC blocker: -3 dB near 38 Hz at 48 kHz, well below a bass's E2 (82 Hz).
+constexpr float c_fDcPole = 0.995f;
+
+} // namespace
+
+CVoiceListener::CVoiceListener(std::unique_ptr<CPitchDetector> pDetector)
+    : m_pDetector(std::move(pDetector))
+{ }
+
+void CVoiceListener::Feed(const float* pSamples, std::size_t nCount, CKeySink& sink)
+{
+    for (std::size_t i = 0; i < nCount; ++i) {
+        float fIn = pSamples[i];
+        if (!std::isfinite(fIn))
+            fIn = 0;
+        float fOut = fIn - m_fLastIn + c_fDcPole * m_fLastOut;
+        m_fLastIn = fIn;
+        m_fLastOut = fOut;
+        m_afWindow[CPitchDetector::c_nWindow - CPitchDetector::c_nHop + m_nInHop++] = fOut;
+        if (m_nInHop == CPitchDetector::c_nHop) {
+            m_nInHop = 0;
+            m_nFed += CPitchDetector::c_nHop;
+            AnalyseHop(sink);
+        }
+    }
+}
+
+void CVoiceListener::Release(CKeySink& sink)
+{
+    m_tracker.Reset();
+    if (std::exchange(m_bKeyDown, false))
+        sink.KeyUp();
+}
+
+void CVoiceListener::AnalyseHop(CKeySink& sink)
+{
+    const float* pHop = m_afWindow.data() + CPitchDetector::c_nWindow - CPitchDetector::c_nHop;
+    float fSum = 0;
+    for (int i = 0; i < CPitchDetector::c_nHop; ++i)
+        fSum += pHop[i] * pHop[i];
+    m_afEnergy[m_nEnergy] = fSum / CPitchDetector::c_nHop;
+    m_nEnergy = (m_nEnergy + 1) % c_nLevelHops;
+    float fMean = 0;
+    for (float f : m_afEnergy)
+        fMean += f;
+    float fLevel = std::sqrt(fMean / c_nLevelHops);
+
+    float fHz = m_pDetector->Detect(pHop);
+    float fPeriodicity = CheckPitch(fHz);
+    std::copy(m_afWindow.begin() + CPitchDetector::c_nHop, m_afWindow.end(), m_afWindow.begin());
+    switch (m_tracker.Hop(fLevel, fHz, fPeriodicity)) {
+    case CNoteTracker::EEvent::Press: {
+        int nKey = m_fold.KeyOf(m_tracker.Note());
+        if (nKey >= 0) {
+            m_bKeyDown = true;
+            sink.KeyDown(nKey, m_tracker.Note());
+        }
+        break;
+    }
+    case CNoteTracker::EEvent::Release:
+        if (std::exchange(m_bKeyDown, false))
+            sink.KeyUp();
+        break;
+    case CNoteTracker::EEvent::None:
+        break;
+    }
+}
+
+float CVoiceListener::CheckPitch(float& fHz) const
+{
+    if (!(fHz > 0))
+        return 0;
+    float fFirst = 0;
+    for (int nTimes = 1; nTimes <= c_nMaxOvertone; ++nTimes) {
+        int nLag = static_cast<int>(std::lround(nTimes * CPitchDetector::c_nSampleRate / fHz));
+        float fPeriodicity = Periodicity(nLag);
+        if (nTimes == 1)
+            fFirst = fPeriodicity;
+        if (fPeriodicity >= CNoteTracker::c_fMinPeriodicity) {
+            fHz /= static_cast<float>(nTimes);
+            return fPeriodicity;
+        }
+    }
+    return fFirst;
+}
+
+float CVoiceListener::Periodicity(int nLag) const
+{
+    int nSpan = std::max(1024, 2 * nLag);
+    if (nLag < 2 || nLag + nSpan > CPitchDetector::c_nWindow)
+        return 0;
+    const float* pNow = m_afWindow.data() + CPitchDetector::c_nWindow - nSpan;
+    const float* pBefore = pNow - nLag;
+    float fCross = 0;
+    float fNow = 0;
+    float fBefore = 0;
+    for (int i = 0; i < nSpan; ++i) {
+        fCross += pNow[i] * pBefore[i];
+        fNow += pNow[i] * pNow[i];
+        fBefore += pBefore[i] * pBefore[i];
+    }
+    if (fNow <= 0 || fBefore <= 0)
+        return 0;
+    return std::max(0.0f, fCross / std::sqrt(fNow * fBefore));
+}
