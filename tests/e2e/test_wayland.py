@@ -14,7 +14,7 @@ import time
 import unittest
 
 from cantabell_e2e import (FAKE_DATE, FAKE_EPOCH, KEY_BLUE, SAMPLE_RATE, Generator, Weston, binary,
-                           bounds, heard_notes, near, onsets, read_samples)
+                           bounds, heard_notes, near, onsets, read_samples, stop_wrapped)
 
 # About opens at 5 s, "Hear again" is asked for behind it at 6.5 s, About closes at 8 s.
 SCRIPT = "5000:about 6500:hear-again 8000:close-dialog 12000:exit"
@@ -60,9 +60,7 @@ class WaylandSessionTest(unittest.TestCase):
                 shots[name] = self.weston.screenshot(os.path.join(self.tmp, name))
             code = proc.wait(30)
         finally:
-            if proc.poll() is None:
-                proc.kill()
-                proc.wait()
+            stop_wrapped(proc)
         log = self.app_log()
         self.assertEqual(code, 0, log)
         self.assertNotIn("cantabell: ", log)

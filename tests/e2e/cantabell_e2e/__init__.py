@@ -9,7 +9,8 @@ script's own folder first), and bench/run-all sets PYTHONPATH for the bench scri
 Modules, and what most suites use from them (all of it also importable from the package):
 
 - processes  binary() (the program under test, $CANTABELL_BINARY), stop_process(proc) (SIGTERM,
-             then SIGKILL, by process id), wait_for(predicate, timeout), cpu_seconds(pid).
+             then SIGKILL, by process id), stop_wrapped(proc) (a wrapper such as faketime, through
+             its children), wait_for(predicate, timeout), cpu_seconds(pid).
 - sessions   Session: one Xvfb and one game (faketime at game.FAKE_DATE, SDL's disk driver),
              a context manager; click_key(k), click(x, y) and press(x, y) in client
              coordinates, key(...), screenshot(), picture_rect(*rect), samples(),
@@ -38,5 +39,5 @@ from .game import (FAKE_DATE, FAKE_EPOCH, FIRST_MELODY_END, KEY_MIDI_NOTES, KEY_
 from .midi import JackServer, Sender
 from .picture import (BANNER_BLUE, BANNER_PINK, GOLD, HAPPY_YELLOW, KEY_BLUE, KEY_RED, LIGHT_BLUE,
                       Image, bounds, near, smileys, worried)
-from .processes import binary, cpu_seconds, cpu_seconds_of, stop_process, wait_for
+from .processes import binary, cpu_seconds, cpu_seconds_of, stop_process, stop_wrapped, wait_for
 from .sessions import Session, Weston

@@ -25,6 +25,38 @@ def stop_process(proc, timeout=5):
         proc.wait()
 
 
+def children(pid):
+    """Process ids of the direct children of `pid` (empty once it has ended)."""
+    try:
+        with open("/proc/%d/task/%d/children" % (pid, pid)) as f:
+            return [int(c) for c in f.read().split()]
+    except OSError:
+        return []
+
+
+def stop_wrapped(proc, timeout=5):
+    """Ends a wrapper such as faketime through its children: the wrapper then leaves by
+    itself and removes its shared memory, which a SIGTERM to the wrapper would leave behind
+    (and a later wrapper with the same process id then fails to start); the child would also
+    outlive it. Falls back to stop_process."""
+    if proc is None or proc.poll() is not None:
+        return
+    for child in children(proc.pid):
+        try:
+            os.kill(child, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+    try:
+        proc.wait(timeout)
+    except subprocess.TimeoutExpired:
+        for child in children(proc.pid):
+            try:
+                os.kill(child, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+        stop_process(proc, timeout)
+
+
 def wait_for(predicate, timeout, step=0.05):
     """The first true result of predicate(), polled every `step` s; after `timeout` s its last
     result, whatever it is."""

@@ -118,8 +118,8 @@ class Session:
         self.menu_height = geometry[3] - TOOLBAR_HEIGHT - VIEW[1]
 
     def __exit__(self, *exc):
-        for proc in (self.app, self.xvfb):
-            stop_process(proc)
+        processes.stop_wrapped(self.app)
+        stop_process(self.xvfb)
         if getattr(self, "log", None):
             self.log.close()
         if not os.environ.get("CANTABELL_E2E_KEEP"):
