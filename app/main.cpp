@@ -1,8 +1,8 @@
-#include "app/build_info.h"
 #include "app/command_script.h"
 #include "app/display_guard.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
+#include "cantabell/build_info.h"
 
 #include <QApplication>
 #include <QIcon>

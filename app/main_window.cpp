@@ -1,15 +1,16 @@
 #include "app/main_window.h"
 
-#include "app/game_view.h"
-#include "app/main_menu_bar.h"
-#include "app/note_input.h"
-#include "app/note_keys.h"
-#include "app/strip_icon.h"
+#include "access/accessibility.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
 #include "game/notes.h"
 #include "game/timers.h"
+#include "window/game_view.h"
+#include "window/main_menu_bar.h"
+#include "window/note_input.h"
+#include "window/note_keys.h"
+#include "window/strip_icon.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,6 +33,7 @@ CMainWindow::CMainWindow(QWidget* pParent)
     , m_game(*this)
     , m_scene(m_game)
 {
+    CAccessibility::Install();
     setWindowTitle(QStringLiteral("Cantabell"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

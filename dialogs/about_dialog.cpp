@@ -1,6 +1,6 @@
 #include "dialogs/about_dialog.h"
 
-#include "app/build_info.h"
+#include "cantabell/build_info.h"
 #include "dialogs/credits.h"
 #include "dialogs/window_flags.h"
 #include "ui_about_dialog.h"

@@ -1,7 +1,7 @@
 #include "hyperlink/hyperlink.h"
 
+#include "desktop/shell_open.h"
 #include "hyperlink/link_opener.h"
-#include "platform/shell_open.h"
 
 #include <QApplication>
 #include <QByteArray>

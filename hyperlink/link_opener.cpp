@@ -1,8 +1,8 @@
 #include "hyperlink/link_opener.h"
 
-#include "platform/exec_line.h"
-#include "platform/shell_open.h"
-#include "platform/spawn.h"
+#include "desktop/exec_line.h"
+#include "desktop/shell_open.h"
+#include "desktop/spawn.h"
 
 #include <QApplication>
 #include <QMessageBox>

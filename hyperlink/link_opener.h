@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/file_types.h"
+#include "desktop/file_types.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "sound/sound.h"
 
-#include "platform/wave_out.h"
+#include "audio/wave_out.h"
 
 #include <QResource>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/wave_out.h"
+#include "audio/wave_out.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -7,7 +7,7 @@
 //
 // Reports the median, 95th percentile and maximum in ms as counters; the target is one
 // buffer (11.6 ms).
-#include "platform/wave_out.h"
+#include "audio/wave_out.h"
 #include "sound/sound.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // runs it several times under Xvfb and reports medians. Phases run in the program's order, so
 // each one pays only what the ones before it left undone.
 #include "app/main_window.h"
-#include "platform/wave_out.h"
+#include "audio/wave_out.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

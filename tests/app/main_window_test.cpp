@@ -1,9 +1,9 @@
-#include "app/game_view.h"
 #include "app/main_window.h"
 #include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
-#include "tests/dialogs/game_fixtures.h"
+#include "tests/common/game_fixtures.h"
+#include "window/game_view.h"
 
 #include <QAction>
 #include <QMenuBar>

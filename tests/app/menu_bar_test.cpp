@@ -1,6 +1,6 @@
-#include "app/main_menu_bar.h"
 #include "app/main_window.h"
-#include "tests/dialogs/game_fixtures.h"
+#include "tests/common/game_fixtures.h"
+#include "window/main_menu_bar.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>

@@ -2,8 +2,8 @@
 #include "dialogs/about_dialog.h"
 #include "game/game_globals.h"
 #include "game/settings.h"
-#include "tests/dialogs/game_fixtures.h"
-#include "tests/dialogs/modal_driver.h"
+#include "tests/common/game_fixtures.h"
+#include "tests/common/modal_driver.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -4,8 +4,8 @@
 #include "game/game_globals.h"
 #include "game/settings.h"
 #include "game/timers.h"
-#include "game_fixtures.h"
-#include "modal_driver.h"
+#include "tests/common/game_fixtures.h"
+#include "tests/common/modal_driver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "app/main_window.h"
 #include "dialogs/settings_dialog.h"
 #include "game/settings.h"
-#include "game_fixtures.h"
-#include "modal_driver.h"
+#include "tests/common/game_fixtures.h"
+#include "tests/common/modal_driver.h"
 
 #include <QPushButton>
 #include <QRadioButton>

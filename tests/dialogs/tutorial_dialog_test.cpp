@@ -2,8 +2,8 @@
 #include "dialogs/tutorial_dialog.h"
 #include "game/game_globals.h"
 #include "game/settings.h"
-#include "game_fixtures.h"
-#include "modal_driver.h"
+#include "tests/common/game_fixtures.h"
+#include "tests/common/modal_driver.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>

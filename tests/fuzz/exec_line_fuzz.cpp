@@ -1,7 +1,7 @@
 // libFuzzer target: desktop-entry Exec lines. Splitting must never crash, quoting the
 // arguments it found must read back to the same arguments, and an address put into them as an
 // open command must end up as the end of the last argument, nothing after it.
-#include "platform/exec_line.h"
+#include "desktop/exec_line.h"
 
 #include <cstdint>
 #include <cstdlib>

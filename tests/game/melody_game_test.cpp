@@ -1,8 +1,8 @@
-#include "fake_host.h"
 #include "game/game_globals.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
 #include "game/timers.h"
+#include "tests/common/fake_host.h"
 
 #include <climits>
 #include <gtest/gtest.h>

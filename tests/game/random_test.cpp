@@ -1,7 +1,7 @@
-#include "fake_host.h"
 #include "game/game_globals.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
+#include "tests/common/fake_host.h"
 
 #include <gtest/gtest.h>
 

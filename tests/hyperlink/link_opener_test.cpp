@@ -1,6 +1,6 @@
+#include "desktop/exec_line.h"
 #include "hyperlink/link_opener.h"
-#include "platform/exec_line.h"
-#include "tests/platform/xdg_world.h"
+#include "tests/common/xdg_world.h"
 
 #include <QApplication>
 #include <QMessageBox>

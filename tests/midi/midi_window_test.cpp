@@ -1,7 +1,7 @@
 #include "app/main_window.h"
 #include "game/game_globals.h"
 #include "midi/midi_input.h"
-#include "tests/dialogs/game_fixtures.h"
+#include "tests/common/game_fixtures.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,8 +1,8 @@
 // The view keeps the picture at its window's device pixel ratio and shows it one to one.
-#include "app/game_view.h"
 #include "game/melody_game.h"
 #include "picture_probe.h"
 #include "render/scene.h"
+#include "window/game_view.h"
 
 #include <QCoreApplication>
 #include <QEvent>

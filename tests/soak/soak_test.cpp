@@ -4,7 +4,7 @@
 #include "game/game_globals.h"
 #include "game/melody_game.h"
 #include "game/settings.h"
-#include "tests/game/fake_host.h"
+#include "tests/common/fake_host.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // What the sound channel hands to the device, recorded sample by sample with SDL's disk driver.
 // Positions are taken in stream samples from the channel's own counters, never from wall-clock
 // sleeps, so the checks hold however slowly the machine runs.
-#include "platform/wave_out.h"
+#include "audio/wave_out.h"
 #include "sound/sound.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // Without a usable sound device every Play fails quietly and nothing else breaks.
-#include "platform/audio_output.h"
-#include "platform/wave_out.h"
+#include "audio/audio_output.h"
+#include "audio/wave_out.h"
 #include "sound/sound.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 // CSound's states and results on a working device (SDL's dummy driver: silent, real-time).
-#include "platform/audio_output.h"
-#include "platform/wave_out.h"
+#include "audio/audio_output.h"
+#include "audio/wave_out.h"
 #include "sound/sound.h"
 
 #include <chrono>

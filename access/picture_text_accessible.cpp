@@ -1,0 +1,82 @@
+#include "access/picture_text_accessible.h"
+
+#include "access/view_accessible.h"
+
+#include <algorithm>
+
+namespace {
+
+// Picture pixels: the staff's white field; the judgement stands where the keys are; the banner
+// runs across the staff's upper half.
+QRect KindRect(CPictureTextAccessible::EKind eKind)
+{
+    switch (eKind) {
+    case CPictureTextAccessible::STAFF:
+        return QRect(5, 10, 382, 128);
+    case CPictureTextAccessible::JUDGEMENT:
+        return QRect(3, 145, 384, 71);
+    case CPictureTextAccessible::BANNER:
+    default:
+        return QRect(3, 45, 384, 60);
+    }
+}
+
+} // namespace
+
+CPictureTextAccessible::CPictureTextAccessible(CViewAccessible& view, EKind eKind)
+    : CPictureItemAccessible(view, KindRect(eKind))
+    , m_eKind(eKind)
+{ }
+
+QString CPictureTextAccessible::Text() const
+{
+    const CPictureState now = m_view.State();
+    switch (m_eKind) {
+    case STAFF:
+        return now.StaffText();
+    case JUDGEMENT:
+        return now.Judgement();
+    case BANNER:
+    default:
+        return now.Banner();
+    }
+}
+
+QString CPictureTextAccessible::text(QAccessible::Text t) const
+{
+    if (t != QAccessible::Name)
+        return {};
+    return m_eKind == STAFF ? QStringLiteral("Staff") : Text();
+}
+
+QAccessible::State CPictureTextAccessible::state() const
+{
+    QAccessible::State state;
+    state.readOnly = true;
+    state.invisible = m_eKind != STAFF && Text().isEmpty();
+    return state;
+}
+
+void* CPictureTextAccessible::interface_cast(QAccessible::InterfaceType type)
+{
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return nullptr;
+}
+
+QString CPictureTextAccessible::text(int nStart, int nEnd) const
+{
+    const QString all = Text();
+    // An end of -1 stands for the end of the text.
+    const int size = static_cast<int>(all.size());
+    const int end = nEnd < 0 ? size : std::min(nEnd, size);
+    const int start = std::clamp(nStart, 0, end);
+    return all.mid(start, end - start);
+}
+
+QString CPictureTextAccessible::attributes(int, int* pStart, int* pEnd) const
+{
+    *pStart = 0;
+    *pEnd = characterCount(); // one run without attributes over the whole text
+    return {};
+}

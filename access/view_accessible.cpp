@@ -1,0 +1,148 @@
+#include "access/view_accessible.h"
+
+#include "access/key_accessible.h"
+#include "access/picture_text_accessible.h"
+#include "window/game_view.h"
+
+namespace {
+
+CViewAccessible::EventObserver g_fnEventObserver = nullptr;
+
+QAccessibleInterface* ViewFactory(const QString& strClass, QObject* pObject)
+{
+    if (strClass == QLatin1String("CGameView") && pObject != nullptr && pObject->isWidgetType())
+        return new CViewAccessible(static_cast<CGameView*>(pObject));
+    return nullptr;
+}
+
+} // namespace
+
+void CViewAccessible::Install()
+{
+    static const bool c_bInstalled = [] {
+        QAccessible::installFactory(&ViewFactory);
+        return true;
+    }();
+    (void)c_bInstalled;
+}
+
+void CViewAccessible::SetEventObserver(EventObserver fnObserver)
+{
+    g_fnEventObserver = fnObserver;
+}
+
+void CViewAccessible::Send(QAccessibleEvent& event)
+{
+    QAccessible::updateAccessibility(&event);
+    if (g_fnEventObserver != nullptr)
+        g_fnEventObserver(&event);
+}
+
+CViewAccessible::CViewAccessible(CGameView* pView)
+    : QAccessibleWidget(pView, QAccessible::Pane)
+    , m_view(*pView)
+    , m_input(pView->Game())
+    , m_lastState(State())
+{
+    m_apChild[c_nBannerIndex] = new CPictureTextAccessible(*this, CPictureTextAccessible::BANNER);
+    m_apChild[c_nStaffIndex] = new CPictureTextAccessible(*this, CPictureTextAccessible::STAFF);
+    for (int k = 0; k < 8; ++k)
+        m_apChild[c_nFirstKeyIndex + k] = new CKeyAccessible(*this, k);
+    m_apChild[c_nJudgementIndex]
+        = new CPictureTextAccessible(*this, CPictureTextAccessible::JUDGEMENT);
+    // Each new picture is compared with the last one told.
+    m_connection = QObject::connect(pView, &CGameView::PictureShown, [this] { Refresh(); });
+    // Registered, the children get ids and are found again by the platform's bridge.
+    for (int i = 0; i < c_nChildCount; ++i)
+        m_aChildId[i] = QAccessible::registerAccessibleInterface(m_apChild[i]);
+}
+
+CViewAccessible::~CViewAccessible()
+{
+    QObject::disconnect(m_connection);
+    // The cache owns registered interfaces; one it already deleted is no longer found by id.
+    for (QAccessible::Id id : m_aChildId)
+        QAccessible::deleteAccessibleInterface(id);
+}
+
+CPictureState CViewAccessible::State() const
+{
+    return CPictureState::Read(m_view.Game(), m_view.Scene());
+}
+
+QAccessibleInterface* CViewAccessible::child(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= c_nChildCount)
+        return nullptr;
+    return m_apChild[nIndex];
+}
+
+int CViewAccessible::indexOfChild(const QAccessibleInterface* pChild) const
+{
+    for (int i = 0; i < c_nChildCount; ++i) {
+        if (m_apChild[i] == pChild)
+            return i;
+    }
+    return -1;
+}
+
+QAccessibleInterface* CViewAccessible::childAt(int x, int y) const
+{
+    // Keys and the judgement share their place: the visible one is there.
+    for (int i = c_nChildCount - 1; i >= 0; --i) {
+        QAccessibleInterface* pChild = m_apChild[i];
+        if (!pChild->state().invisible && pChild->rect().contains(x, y))
+            return pChild;
+    }
+    return nullptr;
+}
+
+void CViewAccessible::Refresh()
+{
+    const CPictureState now = State();
+    if (now == m_lastState)
+        return;
+    const CPictureState before = m_lastState;
+    m_lastState = now;
+
+    const QString oldStaff = before.StaffText();
+    const QString newStaff = now.StaffText();
+    if (oldStaff != newStaff) {
+        QAccessibleTextUpdateEvent event(m_apChild[c_nStaffIndex], 0, oldStaff, newStaff);
+        Send(event);
+    }
+    if (before.bKeyboardHidden != now.bKeyboardHidden) {
+        QAccessible::State changed;
+        changed.invisible = true;
+        for (int k = 0; k < 8; ++k) {
+            QAccessibleStateChangeEvent event(m_apChild[c_nFirstKeyIndex + k], changed);
+            Send(event);
+        }
+    }
+    AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nJudgementIndex]),
+        before.Judgement(), now.Judgement());
+    AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nBannerIndex]),
+        before.Banner(), now.Banner());
+}
+
+// A text that appears is spoken: its name changes, it shows, and it raises an alert.
+void CViewAccessible::AnnounceShownText(
+    CPictureTextAccessible& item, const QString& strOld, const QString& strNew) const
+{
+    if (strOld == strNew)
+        return;
+    QAccessibleEvent nameChanged(&item, QAccessible::NameChanged);
+    Send(nameChanged);
+    QAccessible::State changed;
+    changed.invisible = true;
+    QAccessibleStateChangeEvent visibility(&item, changed);
+    Send(visibility);
+    if (strNew.isEmpty())
+        return;
+    QAccessibleEvent alert(&item, QAccessible::Alert);
+    Send(alert);
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent announcement(&item, strNew);
+    Send(announcement);
+#endif
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "window/note_input.h"
+#include "window/picture_state.h"
+
+#include <QAccessibleWidget>
+#include <array>
+#include <memory>
+
+class CGameView;
+class CKeyAccessible;
+class CPictureTextAccessible;
+
+// The picture as a screen reader sees it: the level banner, the staff, the eight keys and the
+// judgement, in that order. Refresh() tells the reader what changed since the last call.
+class CViewAccessible : public QAccessibleWidget
+{
+public:
+    enum : int
+    {
+        c_nBannerIndex = 0,
+        c_nStaffIndex = 1,
+        c_nFirstKeyIndex = 2, // keys 0..7 follow
+        c_nJudgementIndex = 10,
+        c_nChildCount = 11,
+    };
+
+    // Makes QAccessible build this interface for every CGameView; once per process is enough.
+    static void Install();
+    // Also hands every event this picture sends to fnObserver (nullptr: to nobody). Qt passes
+    // events on only to a platform bridge, and platforms without one (offscreen) have none.
+    using EventObserver = void (*)(QAccessibleEvent* pEvent);
+    static void SetEventObserver(EventObserver fnObserver);
+
+    explicit CViewAccessible(CGameView* pView);
+    ~CViewAccessible() override;
+
+    CPictureState State() const;
+    CNoteInput& Input() { return m_input; }
+    // Sends the events for what differs from the state of the previous call.
+    void Refresh();
+
+    QAccessibleInterface* child(int nIndex) const override;
+    int childCount() const override { return c_nChildCount; }
+    int indexOfChild(const QAccessibleInterface* pChild) const override;
+    QAccessibleInterface* childAt(int x, int y) const override;
+
+private:
+    static void Send(QAccessibleEvent& event);
+    void AnnounceShownText(
+        CPictureTextAccessible& item, const QString& strOld, const QString& strNew) const;
+
+    const CGameView& m_view;
+    CNoteInput m_input;
+    CPictureState m_lastState;
+    std::array<QAccessibleInterface*, c_nChildCount> m_apChild {};
+    std::array<QAccessible::Id, c_nChildCount> m_aChildId {};
+    QMetaObject::Connection m_connection; // the view's PictureShown to Refresh
+};

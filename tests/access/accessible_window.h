@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "tests/common/game_fixtures.h"
+#include "window/game_view.h"
+
+#include <QAccessible>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// A shown game window with accessibility switched on, and its picture's interface.
+class CAccessibleWindowTest : public CGameWindowTest
+{
+protected:
+    void SetUp() override
+    {
+        QAccessible::setActive(true);
+        CGameWindowTest::SetUp();
+        m_pView = QAccessible::queryAccessibleInterface(m_pWindow->View());
+        ASSERT_NE(m_pView, nullptr);
+        ASSERT_EQ(m_pView->childCount(), 11);
+    }
+    void TearDown() override
+    {
+        m_pWindow.reset();
+        CGameWindowTest::TearDown();
+    }
+
+    // Children in order: banner, staff, keys 0..7, judgement.
+    QAccessibleInterface* Key(int k) const { return m_pView->child(2 + k); }
+    QAccessibleInterface* Staff() const { return m_pView->child(1); }
+    QAccessibleInterface* Banner() const { return m_pView->child(0); }
+    QAccessibleInterface* Judgement() const { return m_pView->child(10); }
+
+    QAccessibleInterface* m_pView = nullptr;
+};

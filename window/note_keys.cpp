@@ -1,0 +1,124 @@
+#include "window/note_keys.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QWidget>
+#include <algorithm>
+
+namespace {
+
+// X keycodes (evdev + 8) of the digits 1 .. 8 on the top row.
+constexpr quint32 c_uFirstDigitScanCode = 10;
+
+} // namespace
+
+CNoteKeys::CNoteKeys(CMelodyGame& game, QWidget* pWindow)
+    : QObject(pWindow)
+    , m_input(game)
+    , m_pWindow(pWindow)
+{
+    pWindow->installEventFilter(this);
+}
+
+int CNoteKeys::NoteOf(const QKeyEvent& event)
+{
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_8)
+        return key - Qt::Key_1;
+    for (int k = 0; k < 8; ++k) {
+        if (key == Qt::Key_A + (c_szKeyLetters[k] - 'A'))
+            return k;
+    }
+    const quint32 scan = event.nativeScanCode();
+    if ((event.modifiers() & Qt::ShiftModifier) && scan >= c_uFirstDigitScanCode
+        && scan < c_uFirstDigitScanCode + 8)
+        return static_cast<int>(scan - c_uFirstDigitScanCode);
+    return -1;
+}
+
+int CNoteKeys::Identity(const QKeyEvent& event)
+{
+    return event.nativeScanCode() != 0 ? static_cast<int>(event.nativeScanCode()) : -event.key();
+}
+
+bool CNoteKeys::MayPlay() const
+{
+    if (QApplication::activeModalWidget() != nullptr
+        || QApplication::activePopupWidget() != nullptr)
+        return false;
+    // A menu bar in keyboard mode reads letters as its mnemonics.
+    return qobject_cast<QMenuBar*>(QApplication::focusWidget()) == nullptr;
+}
+
+bool CNoteKeys::OnKeyPress(QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers others
+        = event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    const int k = NoteOf(event);
+    if (k < 0 || others != Qt::NoModifier)
+        return false;
+    if (!MayPlay()) {
+        ReleaseAll();
+        return false;
+    }
+    event.accept();
+    if (event.isAutoRepeat())
+        return true;
+    if (event.modifiers() & Qt::ShiftModifier) {
+        m_input.Sound(k);
+        return true;
+    }
+    const int identity = Identity(event);
+    if (std::find(m_aHeld.begin(), m_aHeld.end(), identity) == m_aHeld.end())
+        m_aHeld.push_back(identity);
+    m_input.Press(k);
+    m_nShown = identity;
+    return true;
+}
+
+bool CNoteKeys::OnKeyRelease(QKeyEvent& event)
+{
+    if (event.isAutoRepeat())
+        return NoteOf(event) >= 0;
+    const int identity = Identity(event);
+    const auto it = std::find(m_aHeld.begin(), m_aHeld.end(), identity);
+    if (it == m_aHeld.end())
+        return false;
+    m_aHeld.erase(it);
+    event.accept();
+    // Only the key pressed last shows held; letting go of an earlier one changes nothing.
+    if (identity == m_nShown) {
+        m_nShown = -1;
+        m_input.Release();
+    }
+    return true;
+}
+
+void CNoteKeys::ReleaseAll()
+{
+    const bool bShown = m_nShown != -1;
+    m_aHeld.clear();
+    m_nShown = -1;
+    if (bShown)
+        m_input.Release();
+}
+
+bool CNoteKeys::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (pWatched != m_pWindow)
+        return QObject::eventFilter(pWatched, pEvent);
+    switch (pEvent->type()) {
+    case QEvent::KeyPress:
+        return OnKeyPress(*static_cast<QKeyEvent*>(pEvent));
+    case QEvent::KeyRelease:
+        return OnKeyRelease(*static_cast<QKeyEvent*>(pEvent));
+    case QEvent::WindowDeactivate:
+    case QEvent::WindowBlocked: // a modal dialog opened: its keys are its own
+    case QEvent::Hide:
+        ReleaseAll();
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,47 @@
+#include "window/picture_state.h"
+
+#include "game/melody_game.h"
+#include "game/notes.h"
+#include "render/scene.h"
+#include "window/note_input.h"
+
+CPictureState CPictureState::Read(const CMelodyGame& game, const CScene& scene)
+{
+    CPictureState state;
+    state.nLength = game.Length();
+    state.nEntered = game.EnteredCount();
+    for (int i = 0; i < state.nEntered; ++i) {
+        state.aEntered[i] = game.Entered(i);
+        state.abRight[i] = game.Entered(i) == game.Melody(i);
+    }
+    for (int k = 0; k < c_nKeyCount; ++k)
+        state.abKeyDown[k] = game.IsKeyDown(k);
+    state.bKeyboardHidden = game.IsShowingResult();
+    state.bShowLevel = game.IsShowingLevel();
+    if (state.bKeyboardHidden)
+        state.strJudgement = scene.JudgementText();
+    if (state.bShowLevel)
+        state.strBanner = CScene::BannerText(state.nLength);
+    return state;
+}
+
+QString CPictureState::StaffText() const
+{
+    QString text = QString::number(nLength) + QStringLiteral(" Notes.");
+    for (int i = 0; i < nEntered; ++i) {
+        const int k = aEntered[i];
+        const QString name = QString::fromLatin1(c_aszNoteLabel[k]);
+        text += QStringLiteral(" %1: %2, %3.")
+                    .arg(i + 1)
+                    .arg(name, abRight[i] ? QStringLiteral("right") : QStringLiteral("wrong"));
+    }
+    return text;
+}
+
+bool CPictureState::operator==(const CPictureState& other) const
+{
+    return nLength == other.nLength && nEntered == other.nEntered && aEntered == other.aEntered
+        && abRight == other.abRight && abKeyDown == other.abKeyDown
+        && bKeyboardHidden == other.bKeyboardHidden && bShowLevel == other.bShowLevel
+        && strJudgement == other.strJudgement && strBanner == other.strBanner;
+}
