@@ -54,6 +54,9 @@ public:
         return true;
     }
 
+    // A note waits for the callback.
+    bool IsPending() const { return m_pPending.load(std::memory_order_acquire) != nullptr; }
+
     // Drops a pending note; only while no callback can run.
     void Clear()
     {

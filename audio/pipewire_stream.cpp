@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/pipewire_stream.h"
 
-#include <pipewire/pipewire.h>
-#include <spa/param/audio/format-utils.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstdlib>
+#include <pipewire/pipewire.h>
+#include <spa/param/audio/format-utils.h>
 #include <string>
 
 namespace {
@@ -78,10 +77,9 @@ bool CPipeWireStream::Open(Callback pCallback, void* pUser)
     if (m_pStream != nullptr) {
         static const pw_stream_events s_events = [] {
             pw_stream_events events = c_streamEvents;
-            events.state_changed = [](void* pData, pw_stream_state eOld, pw_stream_state eState,
-                                       const char* szError) {
-                OnStateChanged(pData, eOld, eState, szError);
-            };
+            events.state_changed
+                = [](void* pData, pw_stream_state eOld, pw_stream_state eState,
+                      const char* szError) { OnStateChanged(pData, eOld, eState, szError); };
             events.process = &CPipeWireStream::OnProcess;
             return events;
         }();
@@ -93,10 +91,12 @@ bool CPipeWireStream::Open(Callback pCallback, void* pUser)
         info.channels = 1;
         info.rate = c_nRate;
         info.position[0] = SPA_AUDIO_CHANNEL_MONO;
-        const spa_pod* apParams[1] = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
+        const spa_pod* apParams[1]
+            = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
         const auto eFlags = static_cast<pw_stream_flags>(
             PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS);
-        bOk = pw_stream_connect(m_pStream, PW_DIRECTION_OUTPUT, PW_ID_ANY, eFlags, apParams, 1) == 0;
+        bOk = pw_stream_connect(m_pStream, PW_DIRECTION_OUTPUT, PW_ID_ANY, eFlags, apParams, 1)
+            == 0;
     }
     // Connected means the server took the stream: it then reports PAUSED or STREAMING.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(c_nOpenMs);

@@ -20,7 +20,8 @@ struct pw_stream;
 class CPipeWireStream
 {
 public:
-    static constexpr int c_nRate = 48000; // the graph's usual rate: the server then resamples nothing
+    static constexpr int c_nRate
+        = 48000; // the graph's usual rate: the server then resamples nothing
     // Latency asked for while active, in samples at c_nRate (5.3 ms): the cycle the game's
     // clicks wait for, modest enough for a desktop's graph.
     static constexpr int c_nQuantum = 256;

@@ -2,10 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "audio/rate_images.h"
 
-#include <samplerate.h>
-
 #include <algorithm>
 #include <cmath>
+#include <samplerate.h>
 
 const std::vector<std::uint8_t>* CRateImages::Get(
     const std::uint8_t* pPcm, std::size_t nSamples, int nFromRate, int nToRate)
@@ -14,7 +13,8 @@ const std::vector<std::uint8_t>* CRateImages::Get(
     auto found = m_images.find(pPcm);
     if (found != m_images.end()) {
         SImage& image = found->second;
-        if (image.aSource.size() == nBytes && std::equal(pPcm, pPcm + nBytes, image.aSource.begin()))
+        if (image.aSource.size() == nBytes
+            && std::equal(pPcm, pPcm + nBytes, image.aSource.begin()))
             return image.pConverted.get();
         m_aRetired.push_back(std::move(image.pConverted));
         m_images.erase(found);

@@ -176,7 +176,8 @@ void CWaveOut::TakeNote()
     }
     m_mix.Start(pPcm, bServer ? note.nSamplesServer : note.nSamples, note.bLoop);
     m_nLastOnsetNs.store(nNow, std::memory_order_relaxed);
-    m_nLastOnsetSample.store(m_nSamplesOut.load(std::memory_order_relaxed), std::memory_order_relaxed);
+    m_nLastOnsetSample.store(
+        m_nSamplesOut.load(std::memory_order_relaxed), std::memory_order_relaxed);
     m_nOnsetCount.fetch_add(1, std::memory_order_release);
 }
 
@@ -202,8 +203,7 @@ void CWaveOut::Step(std::unique_lock<std::mutex>& lock)
         lock.lock();
         m_eState = EState::Closed;
         m_cvDone.notify_all();
-    } else if ((eState == EState::Open && IsLost())
-        || (eState == EState::Resting && bNativeLost)) {
+    } else if ((eState == EState::Open && IsLost()) || (eState == EState::Resting && bNativeLost)) {
         lock.unlock();
         CloseOutput(false);
         lock.lock();
@@ -274,8 +274,8 @@ void CWaveOut::TryOpen()
                                           c_nPulseBufferSamples, &CWaveOut::SdlCallback, this},
             strDriver, nRate);
         m_nRate.store(nRate, std::memory_order_relaxed);
-        m_mix.SetFadeSamples(CVoiceMix::c_nFadeSamples * static_cast<std::size_t>(nRate)
-            / c_nSampleRate);
+        m_mix.SetFadeSamples(
+            CVoiceMix::c_nFadeSamples * static_cast<std::size_t>(nRate) / c_nSampleRate);
         bOpen = m_nDevice != 0;
         if (bOpen)
             AudioOutput::Start(m_nDevice);
@@ -383,9 +383,9 @@ bool CWaveOut::IsIdle(Clock::time_point now) const
 
 bool CWaveOut::IsLost()
 {
-    if (m_native.IsOpen())
-        return m_native.IsLost(); // a stream waiting for a sink to appear is not lost
-    if (AudioOutput::IsLost(m_nDevice))
+    if (m_native.IsOpen() && m_native.IsLost())
+        return true;
+    if (!m_native.IsOpen() && AudioOutput::IsLost(m_nDevice))
         return true;
     if (m_bKeepOpen)
         return false;
@@ -395,5 +395,9 @@ bool CWaveOut::IsLost()
         m_nLastSamples = nSamples;
         m_lastProgress = now;
     }
+    // A native stream that waits for a sink to appear is not lost, unless a note waits for it
+    // too: one that the session manager never linked is opened again.
+    if (m_native.IsOpen() && !m_handoff.IsPending())
+        m_lastProgress = now;
     return now - m_lastProgress >= std::chrono::milliseconds(c_nStallMs);
 }

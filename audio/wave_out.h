@@ -97,7 +97,8 @@ private:
     using Clock = std::chrono::steady_clock;
 
     // Where the output is; guarded by m_mutex.
-    enum class EState {
+    enum class EState
+    {
         Closed, // nothing open or wanted (at start, and after Close)
         Opening, // an attempt is due (Prepare, or the first Play waits for it)
         Open, // running
