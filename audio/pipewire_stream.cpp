@@ -60,44 +60,7 @@ bool CPipeWireStream::Open(Callback pCallback, void* pUser)
         return false;
     }
     pw_thread_loop_lock(m_pLoop);
-    auto* pHooks = new SHooks;
-    m_pListeners = pHooks;
-    m_pCore = pw_context_connect(m_pContext, nullptr, 0); // null when no server listens
-    if (m_pCore != nullptr) {
-        static const pw_core_events s_coreEvents = [] {
-            pw_core_events events {};
-            events.version = PW_VERSION_CORE_EVENTS;
-            events.error = &CPipeWireStream::OnCoreError;
-            return events;
-        }();
-        pw_core_add_listener(m_pCore, &pHooks->core, &s_coreEvents, this);
-        m_pStream = pw_stream_new(m_pCore, "Notes", StreamProperties());
-    }
-    bool bOk = false;
-    if (m_pStream != nullptr) {
-        static const pw_stream_events s_events = [] {
-            pw_stream_events events = c_streamEvents;
-            events.state_changed
-                = [](void* pData, pw_stream_state eOld, pw_stream_state eState,
-                      const char* szError) { OnStateChanged(pData, eOld, eState, szError); };
-            events.process = &CPipeWireStream::OnProcess;
-            return events;
-        }();
-        pw_stream_add_listener(m_pStream, &pHooks->stream, &s_events, this);
-        std::uint8_t aBuffer[512];
-        spa_pod_builder builder = SPA_POD_BUILDER_INIT(aBuffer, sizeof aBuffer);
-        spa_audio_info_raw info {};
-        info.format = SPA_AUDIO_FORMAT_S16;
-        info.channels = 1;
-        info.rate = c_nRate;
-        info.position[0] = SPA_AUDIO_CHANNEL_MONO;
-        const spa_pod* apParams[1]
-            = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
-        const auto eFlags = static_cast<pw_stream_flags>(
-            PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS);
-        bOk = pw_stream_connect(m_pStream, PW_DIRECTION_OUTPUT, PW_ID_ANY, eFlags, apParams, 1)
-            == 0;
-    }
+    bool bOk = Connect();
     // Connected means the server took the stream: it then reports PAUSED or STREAMING.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(c_nOpenMs);
     while (bOk && m_nState.load() == PW_STREAM_STATE_CONNECTING && !m_bLost.load()
@@ -108,6 +71,47 @@ bool CPipeWireStream::Open(Callback pCallback, void* pUser)
     if (!bOk)
         Close();
     return bOk;
+}
+
+bool CPipeWireStream::Connect()
+{
+    auto* pHooks = new SHooks;
+    m_pListeners = pHooks;
+    m_pCore = pw_context_connect(m_pContext, nullptr, 0); // null when no server listens
+    if (m_pCore == nullptr)
+        return false;
+    static const pw_core_events s_coreEvents = [] {
+        pw_core_events events {};
+        events.version = PW_VERSION_CORE_EVENTS;
+        events.error = &CPipeWireStream::OnCoreError;
+        return events;
+    }();
+    pw_core_add_listener(m_pCore, &pHooks->core, &s_coreEvents, this);
+    m_pStream = pw_stream_new(m_pCore, "Notes", StreamProperties());
+    if (m_pStream == nullptr)
+        return false;
+    static const pw_stream_events s_events = [] {
+        pw_stream_events events = c_streamEvents;
+        events.state_changed
+            = [](void* pData, pw_stream_state eOld, pw_stream_state eState, const char* szError) {
+                  OnStateChanged(pData, eOld, eState, szError);
+              };
+        events.process = &CPipeWireStream::OnProcess;
+        return events;
+    }();
+    pw_stream_add_listener(m_pStream, &pHooks->stream, &s_events, this);
+    std::uint8_t aBuffer[512];
+    spa_pod_builder builder = SPA_POD_BUILDER_INIT(aBuffer, sizeof aBuffer);
+    spa_audio_info_raw info {};
+    info.format = SPA_AUDIO_FORMAT_S16;
+    info.channels = 1;
+    info.rate = c_nRate;
+    info.position[0] = SPA_AUDIO_CHANNEL_MONO;
+    const spa_pod* apParams[1]
+        = {spa_format_audio_raw_build(&builder, SPA_PARAM_EnumFormat, &info)};
+    const auto eFlags = static_cast<pw_stream_flags>(
+        PW_STREAM_FLAG_AUTOCONNECT | PW_STREAM_FLAG_MAP_BUFFERS | PW_STREAM_FLAG_RT_PROCESS);
+    return pw_stream_connect(m_pStream, PW_DIRECTION_OUTPUT, PW_ID_ANY, eFlags, apParams, 1) == 0;
 }
 
 void CPipeWireStream::Close()

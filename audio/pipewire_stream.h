@@ -46,6 +46,8 @@ public:
     static constexpr int c_nOpenMs = 2000; // longest wait for a stream to be set up
 
 private:
+    // Connects to the server and asks for the stream; the thread loop locked.
+    bool Connect();
     static void OnProcess(void* pData);
     static void OnStateChanged(void* pData, int nOld, int nState, const char* szError);
     static void OnCoreError(void* pData, std::uint32_t nId, int nSeq, int nRes, const char* szMsg);
