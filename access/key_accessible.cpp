@@ -2,10 +2,19 @@
 
 #include "access/view_accessible.h"
 #include "game/notes.h"
+#include "window/home_row.h"
+
+#include <QCoreApplication>
 
 namespace {
 
-const char* const c_aszPitch[8] = {"E3", "F3", "G3", "A3", "B3", "C4", "D4", "E4"};
+// Pitch names as the player's language writes them (German and Polish call B "H").
+const char* const c_aszPitch[8]
+    = {QT_TRANSLATE_NOOP("Pitch", "E3"), QT_TRANSLATE_NOOP("Pitch", "F3"),
+        QT_TRANSLATE_NOOP("Pitch", "G3"), QT_TRANSLATE_NOOP("Pitch", "A3"),
+        QT_TRANSLATE_NOOP("Pitch", "B3"), QT_TRANSLATE_NOOP("Pitch", "C4"),
+        QT_TRANSLATE_NOOP("Pitch", "D4"), QT_TRANSLATE_NOOP("Pitch", "E4")};
+const char* const c_szSound = QT_TRANSLATE_NOOP("Access", "Sound");
 
 // Where key k is painted: bitmap 122, 48 x 71, at picture (3 + 48k, 145).
 QRect KeyRect(int k)
@@ -17,7 +26,7 @@ QRect KeyRect(int k)
 
 const QString& CKeyAccessible::SoundAction()
 {
-    static const QString c_strSound = QStringLiteral("Sound");
+    static const QString c_strSound = QString::fromLatin1(c_szSound);
     return c_strSound;
 }
 
@@ -32,11 +41,11 @@ QString CKeyAccessible::text(QAccessible::Text t) const
     case QAccessible::Name:
         return QString::fromLatin1(c_aszNoteLabel[m_nKey]);
     case QAccessible::Description:
-        return QStringLiteral("%1, key %2 or %3")
-            .arg(QString::fromLatin1(c_aszPitch[m_nKey]), QChar::fromLatin1(c_szKeyLetters[m_nKey]))
+        return QCoreApplication::translate("Access", "%1, key %2 or %3")
+            .arg(QCoreApplication::translate("Pitch", c_aszPitch[m_nKey]), CHomeRow::Label(m_nKey))
             .arg(m_nKey + 1);
     case QAccessible::Accelerator:
-        return QString(QChar::fromLatin1(c_szKeyLetters[m_nKey]));
+        return CHomeRow::Label(m_nKey);
     default:
         return {};
     }
@@ -73,11 +82,18 @@ void CKeyAccessible::doAction(const QString& strAction)
 
 QStringList CKeyAccessible::keyBindingsForAction(const QString& strAction) const
 {
-    const QString letter(QChar::fromLatin1(c_szKeyLetters[m_nKey]));
+    const QString letter = CHomeRow::Label(m_nKey);
     const QString digit = QString::number(m_nKey + 1);
     if (strAction == pressAction())
         return {letter, digit};
     if (strAction == SoundAction())
         return {QStringLiteral("Shift+") + letter, QStringLiteral("Shift+") + digit};
     return {};
+}
+
+QString CKeyAccessible::localizedActionName(const QString& strAction) const
+{
+    if (strAction == SoundAction())
+        return QCoreApplication::translate("Access", c_szSound);
+    return QAccessibleActionInterface::localizedActionName(strAction);
 }

@@ -17,6 +17,8 @@ public:
     void* interface_cast(QAccessible::InterfaceType type) override;
 
     QStringList actionNames() const override;
+    // "Sound" in the player's language; the name itself stays the same in every language.
+    QString localizedActionName(const QString& strAction) const override;
     void doAction(const QString& strAction) override;
     QStringList keyBindingsForAction(const QString& strAction) const override;
 

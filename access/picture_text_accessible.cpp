@@ -2,6 +2,7 @@
 
 #include "access/view_accessible.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -46,7 +47,7 @@ QString CPictureTextAccessible::text(QAccessible::Text t) const
 {
     if (t != QAccessible::Name)
         return {};
-    return m_eKind == STAFF ? QStringLiteral("Staff") : Text();
+    return m_eKind == STAFF ? QCoreApplication::translate("Access", "Staff") : Text();
 }
 
 QAccessible::State CPictureTextAccessible::state() const

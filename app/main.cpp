@@ -3,7 +3,9 @@
 #include "app/display_guard.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
+#include "app/translations.h"
 #include "cantabell/build_info.h"
+#include "window/home_row.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -26,6 +28,8 @@ public:
         icon.addFile(QStringLiteral(":/ICON/102-32.png"), QSize(32, 32));
         setWindowIcon(icon);
         CStartupTrace::Install();
+        CTranslations::Install(*this);
+        CHomeRow::ReadLayout();
         m_pMainWindow = std::make_unique<CMainWindow>();
         CStartupTrace::Mark("window");
         m_pMainWindow->show();

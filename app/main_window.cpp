@@ -39,6 +39,11 @@ CMainWindow::CMainWindow(QWidget* pParent)
         | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setContextMenuPolicy(Qt::NoContextMenu);
     CreateMenus();
+    // The window keeps its size in every language: the menu bar keeps the height it has with
+    // the game's own titles, whatever face a translation's script falls back to.
+    QMenuBar probe;
+    probe.addMenu(QStringLiteral("&Game"));
+    menuBar()->setFixedHeight(probe.sizeHint().height());
     CreateToolBar();
     m_pView = new CGameView(m_scene, m_game, this);
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
@@ -85,29 +90,33 @@ void CMainWindow::CreateMenus()
 {
     auto* pBar = new CMainMenuBar(this);
     setMenuBar(pBar);
-    QMenu* pGame = pBar->addMenu(QStringLiteral("&Game"));
-    AddCommand(pGame, QStringLiteral("&New"), ID_GAME_NEW);
+    QMenu* pGame = pBar->addMenu(QCoreApplication::translate("Menu", "&Game"));
+    AddCommand(pGame, QCoreApplication::translate("Menu", "&New"), ID_GAME_NEW);
     pGame->addSeparator();
-    AddCommand(pGame, QStringLiteral("&Exit"), ID_EXIT);
+    AddCommand(pGame, QCoreApplication::translate("Menu", "&Exit"), ID_EXIT);
 
-    QMenu* pCommands = pBar->addMenu(QStringLiteral("&Commands"));
-    AddCommand(pCommands, QStringLiteral("&Hear again\tF2"), ID_HEAR_AGAIN, Qt::Key_F2);
-    AddCommand(pCommands, QStringLiteral("&New melody\tF3"), ID_NEW_MELODY, Qt::Key_F3);
-    AddCommand(pCommands, QStringLiteral("&Delete notes\tF4"), ID_DELETE_NOTES, Qt::Key_F4);
+    QMenu* pCommands = pBar->addMenu(QCoreApplication::translate("Menu", "&Commands"));
+    AddCommand(pCommands, QCoreApplication::translate("Menu", "&Hear again\tF2"), ID_HEAR_AGAIN,
+        Qt::Key_F2);
+    AddCommand(pCommands, QCoreApplication::translate("Menu", "&New melody\tF3"), ID_NEW_MELODY,
+        Qt::Key_F3);
+    AddCommand(pCommands, QCoreApplication::translate("Menu", "&Delete notes\tF4"), ID_DELETE_NOTES,
+        Qt::Key_F4);
 
-    QMenu* pOptions = pBar->addMenu(QStringLiteral("&Options"));
-    AddCommand(pOptions, QStringLiteral("&Settings"), ID_SETTINGS);
+    QMenu* pOptions = pBar->addMenu(QCoreApplication::translate("Menu", "&Options"));
+    AddCommand(pOptions, QCoreApplication::translate("Menu", "&Settings"), ID_SETTINGS);
 
     // Help sits at the right end of the menu bar.
-    QMenu* pHelp = pBar->AddCornerMenu(QStringLiteral("&Help"));
-    AddCommand(pHelp, QStringLiteral("&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
+    QMenu* pHelp = pBar->AddCornerMenu(QCoreApplication::translate("Menu", "&Help"));
+    AddCommand(
+        pHelp, QCoreApplication::translate("Menu", "&Tutorial\tF1"), ID_TUTORIAL, Qt::Key_F1);
     pHelp->addSeparator();
-    AddCommand(pHelp, QStringLiteral("&About"), ID_ABOUT);
+    AddCommand(pHelp, QCoreApplication::translate("Menu", "&About"), ID_ABOUT);
 }
 
 void CMainWindow::CreateToolBar()
 {
-    m_pToolBar = addToolBar(QStringLiteral("Commands"));
+    m_pToolBar = addToolBar(QCoreApplication::translate("Toolbar", "Commands"));
     m_pToolBar->setObjectName(QStringLiteral("toolbar144"));
     m_pToolBar->setMovable(false);
     m_pToolBar->setFloatable(false);
@@ -117,7 +126,8 @@ void CMainWindow::CreateToolBar()
 
     // The strip holds three 96 x 16 images that carry their own captions.
     const int aId[3] = {ID_HEAR_AGAIN, ID_NEW_MELODY, ID_DELETE_NOTES};
-    const char* const aszName[3] = {"Hear Again", "New Melody", "Delete Notes"};
+    const char* const aszName[3] = {QT_TRANSLATE_NOOP("Toolbar", "Hear Again"),
+        QT_TRANSLATE_NOOP("Toolbar", "New Melody"), QT_TRANSLATE_NOOP("Toolbar", "Delete Notes")};
     for (int i = 0; i < 3; ++i) {
         // No text on the action: the button then shows no tooltip.
         auto* pAction = new QAction(m_pToolBar);
@@ -127,7 +137,7 @@ void CMainWindow::CreateToolBar()
         m_pToolBar->addAction(pAction);
         if (QWidget* pButton = m_pToolBar->widgetForAction(pAction)) {
             pButton->setFixedSize(100, 24);
-            pButton->setAccessibleName(QString::fromLatin1(aszName[i]));
+            pButton->setAccessibleName(QCoreApplication::translate("Toolbar", aszName[i]));
             pButton->setObjectName(QString::fromLatin1(aszName[i]));
         }
     }

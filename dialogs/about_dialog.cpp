@@ -2,9 +2,11 @@
 
 #include "cantabell/build_info.h"
 #include "dialogs/credits.h"
+#include "dialogs/form_fit.h"
 #include "dialogs/window_flags.h"
 #include "ui_about_dialog.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -15,10 +17,8 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
 {
     m_pUi->setupUi(this);
     setWindowFlags(DialogWindowFlags());
-    setFixedSize(size());
     m_pUi->staticTitle->setText(QStringLiteral("Cantabell v") + QString::fromLatin1(c_szVersion)
-        + QStringLiteral("\n") + QString::fromLatin1(c_szCreditLine));
-    m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
+        + QStringLiteral("\n") + QCoreApplication::translate("Credits", c_szCreditLine));
 
     // The picture label takes the picture's size; without the picture it stays empty.
     const QPixmap picture(QStringLiteral(":/BITMAP/112"));
@@ -26,6 +26,10 @@ CAboutDlg::CAboutDlg(QWidget* pParent)
         m_pUi->bitmap112->setPixmap(picture);
         m_pUi->bitmap112->resize(picture.size());
     }
+    // The address is the same in every language: the box fits the translated texts only.
+    CFormFit::Apply(*this);
+    setFixedSize(size());
+    m_pUi->static1008->setText(QString::fromLatin1(c_szWebAddress));
 
     connect(m_pUi->button1, &QPushButton::clicked, this, &QDialog::accept);
     DoDataExchange();

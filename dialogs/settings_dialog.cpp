@@ -1,5 +1,6 @@
 #include "dialogs/settings_dialog.h"
 
+#include "dialogs/form_fit.h"
 #include "dialogs/window_flags.h"
 #include "game/settings.h"
 #include "ui_settings_dialog.h"
@@ -26,6 +27,7 @@ CSettingsDlg::CSettingsDlg(QWidget* pParent)
 {
     m_pUi->setupUi(this);
     setWindowFlags(DialogWindowFlags());
+    CFormFit::Apply(*this);
     setFixedSize(size());
     m_editIncreaseAfter = m_pUi->edit1007;
     m_editFixedLength = m_pUi->edit1005;

@@ -29,32 +29,37 @@ const char* FailureText(int nCode)
 {
     switch (nCode) {
     case 0:
-        return "The operating system is out\nof memory or resources.";
+        return QT_TRANSLATE_NOOP("Link", "The operating system is out\nof memory or resources.");
     case 2:
-        return "The specified file was not found.";
+        return QT_TRANSLATE_NOOP("Link", "The specified file was not found.");
     case 3:
-        return "The specified path was not found.";
+        return QT_TRANSLATE_NOOP("Link", "The specified path was not found.");
     case 5:
-        return "The operating system denied\naccess to the specified file.";
+        return QT_TRANSLATE_NOOP(
+            "Link", "The operating system denied\naccess to the specified file.");
     case 8:
-        return "There was not enough memory to complete the operation.";
+        return QT_TRANSLATE_NOOP("Link", "There was not enough memory to complete the operation.");
     case 11:
-        return "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).";
+        return QT_TRANSLATE_NOOP(
+            "Link", "The .EXE file is invalid\n(non-Win32 .EXE or error in .EXE image).");
     case 26:
-        return "A sharing violation occurred. ";
+        return QT_TRANSLATE_NOOP("Link", "A sharing violation occurred. ");
     case 27:
-        return "The filename association is\nincomplete or invalid.";
+        return QT_TRANSLATE_NOOP("Link", "The filename association is\nincomplete or invalid.");
     case 28:
-        return "The DDE transaction could not\nbe completed because the request timed out.";
+        return QT_TRANSLATE_NOOP(
+            "Link", "The DDE transaction could not\nbe completed because the request timed out.");
     case 29:
-        return "The DDE transaction failed.";
+        return QT_TRANSLATE_NOOP("Link", "The DDE transaction failed.");
     case 30:
-        return "The DDE transaction could not\nbe completed because other DDE "
-               "transactions\nwere being processed.";
+        return QT_TRANSLATE_NOOP("Link",
+            "The DDE transaction could not\nbe completed because other DDE "
+            "transactions\nwere being processed.");
     case 31:
-        return "There is no application associated\nwith the given filename extension.";
+        return QT_TRANSLATE_NOOP(
+            "Link", "There is no application associated\nwith the given filename extension.");
     case 32:
-        return "The specified dynamic-link library was not found.";
+        return QT_TRANSLATE_NOOP("Link", "The specified dynamic-link library was not found.");
     default:
         return nullptr;
     }
@@ -103,9 +108,10 @@ QString OpenErrorText(int nCode)
 {
     const char* pszText = FailureText(nCode);
     const QString strText = pszText != nullptr
-        ? QString::fromLatin1(pszText)
-        : QStringLiteral("Unknown Error (%1) occurred.").arg(nCode);
-    return QStringLiteral("Can't open link:\n\n") + strText;
+        ? QCoreApplication::translate("Link", pszText)
+        : QCoreApplication::translate("Link", "Unknown Error (%1) occurred.").arg(nCode);
+    return QCoreApplication::translate("Link", "Can't open link:") + QStringLiteral("\n\n")
+        + strText;
 }
 
 void ShowOpenError(int nCode)

@@ -4,6 +4,7 @@
 #include "game/turn_picture.h"
 #include "render/picture_fonts.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <algorithm>
 #include <cmath>
@@ -50,8 +51,8 @@ CScene::CScene(const CTurnPicture& game)
 {
     // The built-in faces, not whatever the machine has under the classic names.
     m_fontKeys.Create(CPictureFonts::KeyFace(), 16, QFont::Bold);
-    m_fontLarge.Create(CPictureFonts::TextFace(), 50, QFont::Bold);
-    m_fontSmall.Create(CPictureFonts::TextFace(), 18, QFont::DemiBold);
+    m_fontLarge.Create(CPictureFonts::TextFace(), c_nLargeTextCell, QFont::Bold);
+    m_fontSmall.Create(CPictureFonts::TextFace(), c_nSmallTextCell, QFont::DemiBold);
 
     m_bmpKeyUp.LoadBitmap(QStringLiteral(":/BITMAP/122"));
     m_bmpKeyDown.LoadBitmap(QStringLiteral(":/BITMAP/123"));
@@ -61,15 +62,9 @@ CScene::CScene(const CTurnPicture& game)
 
     for (int k = 0; k < c_nKeyCount; ++k)
         m_astrKeyLabel[k] = QString::fromLatin1(c_aszNoteLabel[k]);
-    // By feedback kind (0..2), then wrong / right.
-    const char* const aszJudgement[3][2] = {
-        {"Try again!", "That's it!"},
-        {"Not quite!", "That's right!"},
-        {"Not quite!", "Well done!"},
-    };
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 2; ++j)
-            m_astrJudgement[i][j] = QString::fromLatin1(aszJudgement[i][j]);
+            m_astrJudgement[i][j] = JudgementWording(i, j == 1);
     CreateBuffers();
 }
 
@@ -206,14 +201,32 @@ void CScene::UpdateLengthTexts()
     if (length == m_nTextLength)
         return;
     m_nTextLength = length;
-    m_strLengthLabel = QString::number(length) + QStringLiteral(" Notes");
+    m_strLengthLabel = LengthLabel(length);
     m_strBanner = BannerText(length);
 }
 
 QString CScene::BannerText(int nLength)
 {
-    return QStringLiteral("Level ") + QString::number(nLength - 2) + QStringLiteral(": ")
-        + QString::number(nLength) + QStringLiteral(" Notes");
+    return QCoreApplication::translate("Picture", "Level %1: %n Notes", nullptr, nLength)
+        .arg(nLength - 2);
+}
+
+QString CScene::LengthLabel(int nLength)
+{
+    return QCoreApplication::translate("Picture", "%n Notes", nullptr, nLength);
+}
+
+QString CScene::JudgementWording(int nFeedback, bool bCorrect)
+{
+    // By feedback kind (0..2), then wrong / right.
+    static const char* const c_aszJudgement[3][2] = {
+        {QT_TRANSLATE_NOOP("Picture", "Try again!"), QT_TRANSLATE_NOOP("Picture", "That's it!")},
+        {QT_TRANSLATE_NOOP("Picture", "Not quite!"), QT_TRANSLATE_NOOP("Picture", "That's right!")},
+        {QT_TRANSLATE_NOOP("Picture", "Not quite!"), QT_TRANSLATE_NOOP("Picture", "Well done!")},
+    };
+    if (nFeedback < 0 || nFeedback > 2)
+        return {};
+    return QCoreApplication::translate("Picture", c_aszJudgement[nFeedback][bCorrect ? 1 : 0]);
 }
 
 const QString& CScene::JudgementText() const
@@ -231,7 +244,7 @@ void CScene::DrawStaff()
     }
     UpdateLengthTexts();
     m_dcBack.setPen(m_penLengthLabel);
-    m_fontSmall.DrawText(m_dcBack, 325, 15, m_strLengthLabel);
+    m_fontSmall.DrawText(m_dcBack, c_nLengthLabelX, 15, m_strLengthLabel);
 }
 
 void CScene::DrawJudgement()

@@ -37,6 +37,17 @@ public:
     // banner's text for a melody length: the texts of the picture for anyone who reads them.
     const QString& JudgementText() const;
     static QString BannerText(int nLength);
+    // The length label for a melody of nLength notes, and the judgement for a feedback kind
+    // (0..2), in the player's language.
+    static QString LengthLabel(int nLength);
+    static QString JudgementWording(int nFeedback, bool bCorrect);
+
+    // The picture's own texts: cell heights of the large (judgement, banner) and small (length
+    // label) faces, and where the length label starts (picture x; it must end by the picture's
+    // right edge).
+    static constexpr int c_nLargeTextCell = 50;
+    static constexpr int c_nSmallTextCell = 18;
+    static constexpr int c_nLengthLabelX = 325;
 
 private:
     QSize DeviceSize() const; // of the buffers, device pixels

@@ -1,17 +1,12 @@
 #include "window/note_keys.h"
 
+#include "window/home_row.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QWidget>
 #include <algorithm>
-
-namespace {
-
-// X keycodes (evdev + 8) of the digits 1 .. 8 on the top row.
-constexpr quint32 c_uFirstDigitScanCode = 10;
-
-} // namespace
 
 CNoteKeys::CNoteKeys(CMelodyGame& game, QWidget* pWindow)
     : QObject(pWindow)
@@ -24,16 +19,22 @@ CNoteKeys::CNoteKeys(CMelodyGame& game, QWidget* pWindow)
 int CNoteKeys::NoteOf(const QKeyEvent& event)
 {
     const int key = event.key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_8)
+    const bool digit = key >= Qt::Key_1 && key <= Qt::Key_8;
+    // On X11 and Wayland the physical key decides, whatever the layout prints on it: the home
+    // row and the digit row (AZERTY's digits need Shift); the keypad's digits by their meaning.
+    if (const quint32 scan = event.nativeScanCode(); scan != 0) {
+        const int k = CHomeRow::NoteOfScanCode(scan);
+        if (k >= 0 || !digit || !(event.modifiers() & Qt::KeypadModifier))
+            return k;
+        return key - Qt::Key_1;
+    }
+    // Without a scan code (synthesised events): by the character, on the US layout.
+    if (digit)
         return key - Qt::Key_1;
     for (int k = 0; k < 8; ++k) {
         if (key == Qt::Key_A + (c_szKeyLetters[k] - 'A'))
             return k;
     }
-    const quint32 scan = event.nativeScanCode();
-    if ((event.modifiers() & Qt::ShiftModifier) && scan >= c_uFirstDigitScanCode
-        && scan < c_uFirstDigitScanCode + 8)
-        return static_cast<int>(scan - c_uFirstDigitScanCode);
     return -1;
 }
 
@@ -65,6 +66,7 @@ bool CNoteKeys::OnKeyPress(QKeyEvent& event)
     event.accept();
     if (event.isAutoRepeat())
         return true;
+    CHomeRow::Learn(event.nativeScanCode(), event.text());
     if (event.modifiers() & Qt::ShiftModifier) {
         m_input.Sound(k);
         return true;

@@ -8,8 +8,9 @@
 class QKeyEvent;
 class QWidget;
 
-// Plays the eight keys from the computer keyboard: A S D F G H J K and 1 .. 8 stand for the keys
-// E .. E' from left to right. A press is a left click on the key, Shift + press a right click.
+// Plays the eight keys from the computer keyboard: the home row (A S D F G H J K on a US
+// keyboard, whatever the layout prints there) and 1 .. 8 stand for the keys E .. E' from left
+// to right. A press is a left click on the key, Shift + press a right click.
 // Installed as an event filter on the main window, it sees the key events that the focused
 // child left unused, so menus in keyboard mode, dialogs and shortcuts keep theirs.
 class CNoteKeys : public QObject
@@ -18,8 +19,8 @@ class CNoteKeys : public QObject
 public:
     CNoteKeys(CMelodyGame& game, QWidget* pWindow);
 
-    // The key (0..7) that a key event stands for, or -1. Letters and digits by their meaning;
-    // where Shift changed the symbol of a digit, by the key's position on the X keyboard.
+    // The key (0..7) that a key event stands for, or -1: by the physical key where the event
+    // has a scan code (X11, Wayland), else by the letter or digit.
     static int NoteOf(const QKeyEvent& event);
     // Lets go of every held key, as if all were released (focus lost, a dialog opened).
     void ReleaseAll();

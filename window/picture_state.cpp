@@ -5,6 +5,8 @@
 #include "render/scene.h"
 #include "window/note_input.h"
 
+#include <QCoreApplication>
+
 CPictureState CPictureState::Read(const CMelodyGame& game, const CScene& scene)
 {
     CPictureState state;
@@ -27,13 +29,16 @@ CPictureState CPictureState::Read(const CMelodyGame& game, const CScene& scene)
 
 QString CPictureState::StaffText() const
 {
-    QString text = QString::number(nLength) + QStringLiteral(" Notes.");
+    QString text = QCoreApplication::translate("Access", "%n Notes.", nullptr, nLength);
     for (int i = 0; i < nEntered; ++i) {
         const int k = aEntered[i];
         const QString name = QString::fromLatin1(c_aszNoteLabel[k]);
-        text += QStringLiteral(" %1: %2, %3.")
-                    .arg(i + 1)
-                    .arg(name, abRight[i] ? QStringLiteral("right") : QStringLiteral("wrong"));
+        const char* szVerdict = abRight[i] ? QT_TRANSLATE_NOOP("Access", "right")
+                                           : QT_TRANSLATE_NOOP("Access", "wrong");
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate("Access", "%1: %2, %3.")
+                  .arg(i + 1)
+                  .arg(name, QCoreApplication::translate("Access", szVerdict));
     }
     return text;
 }
