@@ -46,20 +46,17 @@ std::vector<const char*> Candidates()
     const char* szDriver = std::getenv("SDL_AUDIODRIVER");
     if (szDriver != nullptr && *szDriver != '\0')
         return {nullptr};
-    std::vector<const char*> aDriver {"pipewire", "pulseaudio"};
+    std::vector<const char*> aDriver {"pulseaudio"};
     if (access("/dev/snd", F_OK) == 0)
         aDriver.push_back("alsa");
     return aDriver;
 }
 
-// Samples per callback for the driver SDL runs.
-int SamplesFor(const char* szDriver, const AudioOutput::SRequest& request)
+// Whether SDL runs a sound server's driver.
+bool IsServer(const char* szDriver)
 {
-    if (szDriver != nullptr && std::strcmp(szDriver, "pipewire") == 0)
-        return request.nPipeWireSamples;
-    if (szDriver != nullptr && std::strcmp(szDriver, "pulseaudio") == 0)
-        return request.nPulseSamples;
-    return request.nSamples;
+    return szDriver != nullptr
+        && (std::strcmp(szDriver, "pipewire") == 0 || std::strcmp(szDriver, "pulseaudio") == 0);
 }
 
 bool g_bDriverUp = false; // SDL's audio is initialised with no device open (see Close)
@@ -75,10 +72,7 @@ constexpr int c_nMaxPolls = 20;
 
 bool HasOutput(bool bWaitSteady)
 {
-    const char* szDriver = SDL_GetCurrentAudioDriver();
-    const bool bServer = szDriver != nullptr
-        && (std::strcmp(szDriver, "pipewire") == 0 || std::strcmp(szDriver, "pulseaudio") == 0);
-    if (!bServer)
+    if (!IsServer(SDL_GetCurrentAudioDriver()))
         return true;
     int nLast = SDL_GetNumAudioDevices(0);
     for (int nSteady = bWaitSteady ? 0 : c_nSteadyPolls, nPoll = 0; nSteady < c_nSteadyPolls;
@@ -98,11 +92,12 @@ std::uint32_t OpenDevice(const AudioOutput::SRequest& request, bool bFresh)
 {
     if (!HasOutput(bFresh))
         return 0;
+    const bool bServer = IsServer(SDL_GetCurrentAudioDriver());
     SDL_AudioSpec want {};
-    want.freq = request.nRate;
+    want.freq = bServer ? request.nServerRate : request.nRate;
     want.format = AUDIO_S16SYS;
     want.channels = 1;
-    want.samples = static_cast<Uint16>(SamplesFor(SDL_GetCurrentAudioDriver(), request));
+    want.samples = static_cast<Uint16>(bServer ? request.nServerSamples : request.nSamples);
     want.callback = request.pCallback;
     want.userdata = request.pUser;
     SDL_AudioSpec have {};
@@ -126,7 +121,7 @@ std::uint32_t OpenWith(const char* szDriver, const AudioOutput::SRequest& reques
 
 } // namespace
 
-std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver)
+std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver, int& nRate)
 {
     // Qt owns SIGINT/SIGTERM handling; SDL must not install its own.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
@@ -154,12 +149,17 @@ std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver)
         if (nDevice != 0) {
             const char* szName = SDL_GetCurrentAudioDriver();
             strDriver = szName != nullptr ? szName : "";
-            SDL_PauseAudioDevice(nDevice, 0);
+            nRate = IsServer(szName) ? request.nServerRate : request.nRate;
             return nDevice;
         }
     }
     strDriver.clear();
     return 0;
+}
+
+void AudioOutput::Start(std::uint32_t nDevice)
+{
+    SDL_PauseAudioDevice(nDevice, 0);
 }
 
 void AudioOutput::Close(std::uint32_t nDevice, bool bKeepDriver)
@@ -238,11 +238,11 @@ std::uint64_t AudioOutput::ServerStamp()
     return nStamp;
 }
 
-bool AudioOutput::RaiseCallingThread()
+bool AudioOutput::RaiseThread(pthread_t thread)
 {
     // The lowest real-time priority is enough to run ahead of every ordinary thread (a busy
     // machine's), and stays below the servers' own threads, which must run first.
     sched_param param {};
     param.sched_priority = sched_get_priority_min(SCHED_RR);
-    return sched_setscheduler(0, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0; // 0: this thread
+    return pthread_setschedparam(thread, SCHED_RR | SCHED_RESET_ON_FORK, &param) == 0;
 }

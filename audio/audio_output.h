@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <pthread.h>
 #include <string>
 
 // Finding and opening an SDL audio output for the sound channel. Without SDL_AUDIODRIVER the
@@ -11,23 +12,26 @@
 // thread only.
 namespace AudioOutput {
 
-// What is asked for: nRate samples per second, mono, signed 16-bit in host order, nSamples
-// per callback, or nPipeWireSamples and nPulseSamples through those servers (they add
-// buffering of their own, and SDL derives the stream's latency from it). SDL converts whatever
-// the output wants, so the callback always sees this.
+// What is asked for: mono, signed 16-bit in host order, nRate samples per second and nSamples
+// per callback, or through a sound server (which adds buffering of its own, and SDL derives
+// the stream's latency from it) nServerRate and nServerSamples. SDL converts whatever the
+// output wants, so the callback always sees this.
 struct SRequest
 {
     int nRate;
     int nSamples;
-    int nPipeWireSamples;
-    int nPulseSamples;
+    int nServerRate;
+    int nServerSamples;
     void (*pCallback)(void* pUser, std::uint8_t* pStream, int nLen);
     void* pUser;
 };
 
-// Opens and starts an output; 0 when none could be opened (SDL's audio is then shut down
-// again). strDriver receives the driver's name.
-std::uint32_t Open(const SRequest& request, std::string& strDriver);
+// Opens an output, paused; 0 when none could be opened (SDL's audio is then shut down
+// again). strDriver receives the driver's name, nRate the rate the callback runs at. Without
+// SDL_AUDIODRIVER, SDL's PipeWire driver is left out: the native stream stands for it.
+std::uint32_t Open(const SRequest& request, std::string& strDriver, int& nRate);
+// Starts the callbacks of an output Open returned.
+void Start(std::uint32_t nDevice);
 // Closes what Open returned (waiting for a running callback) and shuts SDL's audio down, or
 // with bKeepDriver keeps it connected to its server, so that the next Open is quicker (a
 // next Open that fails that way starts afresh).
@@ -44,10 +48,10 @@ bool IsLost(std::uint32_t nDevice);
 // put them) and /dev/snd, by inode and modification time. It changes when a server (re)starts
 // or a card is plugged in; a few stat calls, cheap enough to poll.
 std::uint64_t ServerStamp();
-// Gives the calling thread (an audio callback's) real-time round-robin scheduling at the lowest
+// Gives a thread (an audio callback's) real-time round-robin scheduling at the lowest
 // priority, not passed on to child processes; true when it did. A single system call that fails
 // at once without the right (CAP_SYS_NICE, or an RLIMIT_RTPRIO such as desktops grant to audio
 // users): the thread then keeps the priority its driver gave it.
-bool RaiseCallingThread();
+bool RaiseThread(pthread_t thread);
 
 } // namespace AudioOutput

@@ -10,11 +10,11 @@ std::int16_t CVoiceMix::SampleAt(const std::uint8_t* pPcm, std::size_t nIndex)
 void CVoiceMix::BeginFade()
 {
     // A note not yet begun is dropped unheard. Cuts come between fills of at least
-    // c_nFadeSamples each, so the fade of one cut has ended before the next cut.
+    // the fade's length each, so the fade of one cut has ended before the next cut.
     if (m_voice.pPcm != nullptr && m_voice.nPos > 0) {
         m_fade = m_voice;
         m_nHeld = SampleAt(m_voice.pPcm, m_voice.nPos - 1);
-        m_nFadeLeft = c_nFadeSamples;
+        m_nFadeLeft = m_nFadeSamples;
     }
     m_voice = SVoice {};
 }
@@ -65,7 +65,7 @@ void CVoiceMix::Fill(std::int16_t* pOut, std::size_t nCount)
         if (m_nFadeLeft > 0) {
             const std::int32_t nFaded = NextFadeSample();
             nValue += nFaded * static_cast<std::int32_t>(m_nFadeLeft)
-                / static_cast<std::int32_t>(c_nFadeSamples + 1);
+                / static_cast<std::int32_t>(m_nFadeSamples + 1);
             --m_nFadeLeft;
             if (m_nFadeLeft == 0)
                 m_fade = SVoice {};

@@ -5,13 +5,18 @@
 
 // The one-channel mixer behind the sound device: one note sounds at a time, read in place from
 // its image. A note cut off by the next one (or by Stop) does not stop dead: it goes on under
-// the new note with its gain falling linearly to zero over c_nFadeSamples, while the new note
+// the new note with its gain falling linearly to zero over its fade
+// length (c_nFadeSamples unless set), while the new note
 // starts at once. A note whose image does not end at zero is ramped down the same way after
 // its last sample. No allocation, no locking, no system calls: Fill may run on an audio thread.
 class CVoiceMix
 {
 public:
-    static constexpr std::size_t c_nFadeSamples = 64; // 2.9 ms at 22050 Hz
+    static constexpr std::size_t c_nFadeSamples = 64; // 2.9 ms at 22050 Hz, the default
+
+    // The fade's length in samples (a channel at another rate keeps it 2.9 ms long); only
+    // while no Fill runs.
+    void SetFadeSamples(std::size_t nFade) { m_nFadeSamples = nFade; }
 
     // Starts nSamples signed 16-bit little-endian samples at pPcm, fading out the sounding note.
     void Start(const std::uint8_t* pPcm, std::size_t nSamples, bool bLoop);
@@ -41,4 +46,5 @@ private:
     SVoice m_fade; // the note being faded out
     std::int32_t m_nHeld = 0; // last sample of the faded note, held once it has run out
     std::size_t m_nFadeLeft = 0; // samples of fade still to come
+    std::size_t m_nFadeSamples = c_nFadeSamples;
 };

@@ -20,7 +20,8 @@ bool CSound::LoadFromResource(const QString& strName)
         || resource.data() == nullptr)
         return false;
     m_pData = resource.data();
-    m_wave.Parse(m_pData, static_cast<std::size_t>(resource.size()));
+    if (m_wave.Parse(m_pData, static_cast<std::size_t>(resource.size())))
+        CWaveOut::Instance().PrepareImage(m_wave.m_pPcm, m_wave.m_nSamples);
     m_bLoaded = true;
     return true;
 }

@@ -5,8 +5,10 @@ Each server is started once for its class of cases; the game runs with no SDL_AU
 Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_sound_servers.py [-v]
 """
 import json
+import math
 import os
 import struct
+import subprocess
 import sys
 import time
 import unittest
@@ -14,6 +16,7 @@ import wave
 
 from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, Generator, Session, geometry,
                            heard_notes, onsets, sound_servers, wait_for)
+from cantabell_e2e.processes import stop_process
 
 RATE = sound_servers.RATE
 NOTE_SAMPLES = 8800  # a note image lasts about 0.4 s
@@ -53,6 +56,9 @@ def first_loud_end(samples, threshold=200):
 
 
 HIGHEST_NOTE = note_image("E1")
+KEY_A_LEAD = sound_servers.note_lead(os.path.join(RES, "A.wav"))
+TONE_HZ = 440
+TONE_LEVEL = 8000
 
 
 class ServerCases:
@@ -227,6 +233,68 @@ class PipeWireTest(ServerCases, unittest.TestCase):
         self.assertEqual(len(ours), 1, json.dumps(ours, indent=1))
         self.assertEqual(ours[0].get("application.icon-name"), "io.github.cantabell.Cantabell")
         self.assertEqual(ours[0].get("media.role"), "Game")
+
+
+    def test_first_click_after_silence_sounds_within_15_ms(self):
+        # The output rests after 4 s of silence: the next note must not wait for it to open. The
+        # recorder keeps the graph's period as small as the game's, as where nothing else plays
+        # (another program holding a larger period makes the wake wait for one of its cycles).
+        self.recorder.stop()
+        self.recorder = sound_servers.Recorder(self.server, latency_ms=5)
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END + 5.0)
+            clicker = sound_servers.Clicker(s.display)
+            pressed = clicker.click(*self.key_on_screen(s, 3), 3)
+            time.sleep(0.8)
+            clicker.close()
+            took = sound_servers.click_to_sound(self.recorder, pressed, KEY_A_LEAD)
+        print("\n%s: first click after 5 s of silence sounded after %s ms" % (self.server.name, took),
+              file=sys.stderr)
+        self.assertIsNotNone(took, "the click was not heard")
+        self.assertLessEqual(took, 15.0)
+
+    def test_another_programs_tone_has_no_hole_or_step(self):
+        # Another program plays a steady tone on a second sink of the same server while the game
+        # starts, plays, answers clicks, rests, wakes and ends: its sound must not notice.
+        self.assertTrue(sound_servers.add_sink(self.server, "t_tone"), "no second sink")
+        tone_file = os.path.join(self.server.tmp, "tone.wav")
+        sound_servers.write_tone(tone_file, TONE_HZ, 30, TONE_LEVEL)
+        tone = sound_servers.Recorder(self.server, "t_tone", 48000)
+        player = subprocess.Popen(["pw-play", "--target", "t_tone", tone_file], env=self.server.env,
+                                  stderr=subprocess.DEVNULL)
+        try:
+            time.sleep(1.0)
+            began = time.monotonic()
+            with self.session(fake_date=None) as s:
+                s.sleep_until(FIRST_MELODY_END + 0.6)
+                clicker = sound_servers.Clicker(s.display)
+                for k in (2, 5, 7, 0):
+                    clicker.click(*self.key_on_screen(s, k), 3)
+                    time.sleep(0.3)
+                time.sleep(5.5)  # the game's output rests
+                clicker.click(*self.key_on_screen(s, 4), 3)
+                time.sleep(1.0)
+                clicker.close()
+            ended = time.monotonic()
+            time.sleep(1.0)
+            samples = tone.samples()
+        finally:
+            stop_process(player)
+            tone.stop()
+        start = sound_servers.first_loud(samples, 0) + 4800
+        end = first_loud_end(samples) - 4800
+        self.assertGreater(end - start, 48000 * 8, "the tone was not recorded throughout")
+        steady = samples[start:end]
+        level = max(map(abs, steady))
+        # A sine's largest step between samples is its level times 2 pi f / rate; exact zeros
+        # come one at a time at most, where it crosses zero.
+        allowed = 1.1 * level * 2 * math.pi * TONE_HZ / 48000
+        hole = longest_silence(steady, 0, len(steady))
+        at = next((i for i in range(len(steady)) if steady[i:i + hole] == [0] * hole), 0)
+        where = "hole of %d at %.3f s after the game started (it ran %.3f s)" % (
+            hole, tone.time_of(start + at) - began, ended - began)
+        self.assertLess(hole, 3, where)
+        self.assertLessEqual(largest_difference(steady, 1), allowed, where)
 
 
 class PulseAudioTest(ServerCases, unittest.TestCase):

@@ -131,7 +131,7 @@ TEST_F(SoundOnDummy, CallbackThreadRunsRealTimeWhereAllowed)
     bool bAllowed = false;
     int nChildPolicy = -1;
     std::thread probe([&] {
-        bAllowed = AudioOutput::RaiseCallingThread();
+        bAllowed = AudioOutput::RaiseThread(pthread_self());
         if (!bAllowed)
             return;
         const pid_t nChild = fork();

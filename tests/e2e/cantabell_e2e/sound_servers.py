@@ -176,22 +176,24 @@ class PulseAudio(Server):
 
 
 class Recorder:
-    """Records the sink's monitor (its left channel, S16 at RATE) and maps sample positions to the steady
-    clock. It asks for a relaxed 30 ms latency, so that the sink's period stays what the
-    game's stream asks for. Each chunk read tells when its last sample had certainly been rendered; a sample's
+    """Records a sink's monitor (its left channel, S16 at `rate`: by default the game's sink
+    at RATE) and maps sample positions to the steady
+    clock. It asks for a relaxed 30 ms latency by default, so that the sink's period stays what
+    the game's stream asks for (a recorder at latency_ms=5 keeps the graph's period as small as
+    the game's, as where no other program plays). Each chunk read tells when its last sample had certainly been rendered; a sample's
     time is the earliest such bound from the chunks of the next second, so capture delays that
     vary from chunk to chunk, and any gap earlier in the recording, are left out."""
 
-    WINDOW = RATE  # samples after a position whose chunks bound its time
-
-    def __init__(self, server):
+    def __init__(self, server, sink=SINK, rate=RATE, latency_ms=30):
         self.server = server
+        self.rate = rate
+        self.WINDOW = rate  # samples after a position whose chunks bound its time
         self.data = bytearray()
         self.chunks = []  # (monotonic arrival, samples recorded by then)
         self.lock = threading.Lock()
         self.proc = subprocess.Popen(
-            ["parec", "-d", SINK + ".monitor", "--format=s16le", "--rate=%d" % RATE,
-             "--channels=2", "--latency-msec=30", "--raw"],
+            ["parec", "-d", sink + ".monitor", "--format=s16le", "--rate=%d" % rate,
+             "--channels=2", "--latency-msec=%d" % latency_ms, "--raw"],
             env=server.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
         self.thread = threading.Thread(target=self._read, daemon=True)
         self.thread.start()
@@ -221,11 +223,11 @@ class Recorder:
     def time_of(self, sample):
         """Steady-clock time at which `sample` was rendered at the sink."""
         with self.lock:
-            bounds = [t - (n - sample) / RATE for t, n in self.chunks
+            bounds = [t - (n - sample) / self.rate for t, n in self.chunks
                       if sample <= n <= sample + self.WINDOW]
             if not bounds:  # the recording has not reached it yet
                 t, n = self.chunks[-1]
-                return t + (sample - n) / RATE
+                return t + (sample - n) / self.rate
             return min(bounds)
 
     def position_at(self, moment):
@@ -235,11 +237,11 @@ class Recorder:
         with self.lock:
             if not self.chunks:
                 return 0
-            bounds = [n - (t - moment) * RATE for t, n in self.chunks
-                      if moment <= t <= moment + self.WINDOW / RATE]
+            bounds = [n - (t - moment) * self.rate for t, n in self.chunks
+                      if moment <= t <= moment + self.WINDOW / self.rate]
             if not bounds:
                 t, n = min(self.chunks, key=lambda c: abs(c[0] - moment))
-                bounds = [n - (t - moment) * RATE]
+                bounds = [n - (t - moment) * self.rate]
         return max(0, int(max(bounds)))
 
     def stop(self):
@@ -314,6 +316,53 @@ def realtime_threads(pid):
             if int(fields[37]) == 1 and int(fields[38]) & 0xFF == os.SCHED_RR:
                 names.append(head.split("(", 1)[1])
     return names
+
+
+def note_lead(path, threshold=200):
+    """Seconds from a note image's first sample to its first sample at `threshold`: what a
+    recording's first loud sample lies after the note's real start."""
+    import wave
+
+    with wave.open(path) as w:
+        data = w.readframes(w.getnframes())
+        rate = w.getframerate()
+    samples = [int.from_bytes(data[i:i + 2], "little", signed=True) for i in range(0, len(data), 2)]
+    return first_loud(samples, 0, threshold) / rate
+
+
+def click_to_sound(recorder, pressed, lead):
+    """ms from a click sent at steady-clock time `pressed` to the first sample of the note it
+    started, as recorded (lead: see note_lead); None if nothing was heard."""
+    samples = recorder.samples()
+    start = max(0, recorder.position_at(pressed) - 400)
+    onset = first_loud(samples, start)
+    if onset < 0:
+        return None
+    return (recorder.time_of(onset) - lead - pressed) * 1e3
+
+
+def add_sink(server, name):
+    """A second null sink on the server (kept for the server's life)."""
+    if name not in server.run("pactl", "list", "short", "sinks").stdout:
+        server.run("pactl", "load-module", "module-null-sink", "sink_name=" + name,
+                   "rate=48000", "channels=2")
+    return wait_for(lambda: name in server.run("pactl", "list", "short", "sinks").stdout, 10)
+
+
+def write_tone(path, hz, seconds, amplitude, rate=48000):
+    """A steady stereo sine as a 16-bit WAVE file."""
+    import math
+    import struct
+    import wave
+
+    step = 2 * math.pi * hz / rate
+    frames = b"".join(struct.pack("<hh", v, v) for v in
+                      (int(round(amplitude * math.sin(step * i))) for i in range(int(rate * seconds))))
+    with wave.open(path, "wb") as w:
+        w.setnchannels(2)
+        w.setsampwidth(2)
+        w.setframerate(rate)
+        w.writeframes(frames)
 
 
 def first_loud(samples, start, threshold=200):
