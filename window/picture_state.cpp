@@ -27,15 +27,26 @@ CPictureState CPictureState::Read(const CMelodyGame& game, const CScene& scene)
 
 QString CPictureState::StaffText() const
 {
-    QString text = QString::number(nLength) + QStringLiteral(" Notes.");
-    for (int i = 0; i < nEntered; ++i) {
-        const int k = aEntered[i];
-        const QString name = QString::fromLatin1(c_aszNoteLabel[k]);
-        text += QStringLiteral(" %1: %2, %3.")
-                    .arg(i + 1)
-                    .arg(name, abRight[i] ? QStringLiteral("right") : QStringLiteral("wrong"));
-    }
+    QString text = StaffHead();
+    for (int i = 0; i < nEntered; ++i)
+        text += StaffPart(i);
     return text;
+}
+
+QString CPictureState::StaffHead() const
+{
+    return QString::number(nLength) + QStringLiteral(" Notes.");
+}
+
+QString CPictureState::StaffPart(int nIndex) const
+{
+    return QStringLiteral(" %1: %2.").arg(nIndex + 1).arg(EntryText(nIndex));
+}
+
+QString CPictureState::EntryText(int nIndex) const
+{
+    const QString name = QString::fromLatin1(c_aszNoteLabel[aEntered[nIndex]]);
+    return name + (abRight[nIndex] ? QStringLiteral(", right") : QStringLiteral(", wrong"));
 }
 
 bool CPictureState::operator==(const CPictureState& other) const
