@@ -2,23 +2,19 @@
 pyatspi, while the disk capture says what was heard.
 
 One private D-Bus session (run this under dbus-run-session) and one AT-SPI bus serve the whole
-suite; each case starts its own X server and game through the harness.
+suite; each case starts its own X server and game through a cantabell_e2e session.
 
 Run: CANTABELL_BINARY=build/cantabell dbus-run-session -- python3 tests/e2e/test_accessibility.py -v
 """
 import os
 import subprocess
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import FAKE_EPOCH, Generator, Session, _wait_for, heard_notes, stop_process  # noqa: E402
+from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, KEY_NAMES, Generator, Session,
+                           heard_notes, stop_process, wait_for)
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
-KEY_NAMES = ["E", "F", "G", "A", "B", "C", "D", "E'"]
 JUDGEMENT_RIGHT = ["That's it!", "That's right!", "Well done!"]  # by feedback kind
-FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
 BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
 
@@ -59,7 +55,7 @@ class AccessibilityTest(unittest.TestCase):
         stop_process(cls.launcher)
 
     def session(self):
-        return Session(BINARY, extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
+        return Session(extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})
 
     def picture(self, session):
         """The eight keys, the staff and the judgement, once the game is on the bus."""
@@ -83,7 +79,7 @@ class AccessibilityTest(unittest.TestCase):
                     return keys, texts
             return None
 
-        found = _wait_for(find, 20, 0.25)
+        found = wait_for(find, 20, 0.25)
         self.assertIsNotNone(found, "no eight keys on the bus: " + session.app_log())
         return found
 

@@ -2,48 +2,17 @@
 
 Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_game.py [-v] [Test.name]
 """
-import os
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import harness  # noqa: E402
-from harness import FAKE_EPOCH, Generator, Session, heard_notes, near, onsets  # noqa: E402
-
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
-
-BANNER_BLUE = (0, 135, 255)
-BANNER_PINK = (255, 180, 180)
-KEY_BLUE = (0, 109, 196)
-KEY_RED = (196, 0, 0)
-HAPPY_YELLOW = (255, 255, 0)
-GOLD = (255, 215, 0)
-LIGHT_BLUE = (90, 135, 255)
-FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
-
-
-def worried(rgb):
-    r, g, b = rgb
-    return r > 200 and 60 < g < 200 and b < 110
+from cantabell_e2e import (BANNER_BLUE, BANNER_PINK, FAKE_EPOCH, FIRST_MELODY_END, GOLD, KEY_BLUE,
+                           KEY_RED, LIGHT_BLUE, SAMPLE_RATE, Generator, Session, geometry,
+                           heard_notes, near, onsets, smileys)
 
 
 class GameTest(unittest.TestCase):
     def session(self, **kwargs):
-        return Session(BINARY, **kwargs)
-
-    def staff_smileys(self, shot, session, entries):
-        """For each (position, note): 'happy', 'worried' or None, read at its staff place."""
-        kinds = []
-        for i, k in entries:
-            rect = session.picture_rect(40 + 40 * i + 2, 94 - 8 * k + 2, 20, 20)
-            if shot.count(rect, near(HAPPY_YELLOW, 10)) > 80:
-                kinds.append("happy")
-            elif shot.count(rect, worried) > 80:
-                kinds.append("worried")
-            else:
-                kinds.append(None)
-        return kinds
+        return Session(**kwargs)
 
     def enter(self, session, notes):
         for k in notes:
@@ -55,14 +24,14 @@ class GameTest(unittest.TestCase):
         with self.session() as s:
             x, y, w, h = s.geometry()
             self.assertEqual(s.title(), "Cantabell")
-            self.assertEqual((x, y), ((1024 - 400) // 2, (768 - 305) // 2))
+            self.assertEqual((x, y), ((geometry.SCREEN[0] - geometry.WINDOW[0]) // 2, (geometry.SCREEN[1] - geometry.WINDOW[1]) // 2))
             self.assertEqual((w, h - s.menu_height), (390, 32 + 226))
             s.sleep_until(1.0)
             shot = s.screenshot()
-            staff = s.picture_rect(5, 10, 382, 128)
+            staff = s.picture_rect(*geometry.STAFF)
             self.assertGreater(shot.count(staff, near(BANNER_BLUE, 10)), 300)
             self.assertGreater(shot.count(staff, near(BANNER_PINK, 10)), 100)
-            keys = s.picture_rect(3, 145, 384, 71)
+            keys = s.picture_rect(*geometry.KEYS)
             self.assertGreater(shot.count(keys, near(KEY_BLUE, 6)), 8 * 1500)
             s.sleep_until(FIRST_MELODY_END + 0.6)
             samples = s.samples()
@@ -71,7 +40,7 @@ class GameTest(unittest.TestCase):
         self.assertEqual(len(starts), 3, "exactly three notes before any click")
         for a, b in zip(starts, starts[1:]):
             # 600 ms apart; the disk driver runs a few per cent fast.
-            self.assertAlmostEqual((b - a) / harness.SAMPLE_RATE, 0.6, delta=0.08)
+            self.assertAlmostEqual((b - a) / SAMPLE_RATE, 0.6, delta=0.08)
 
     def test_right_answers_then_level_two(self):
         gen = Generator(FAKE_EPOCH)
@@ -82,8 +51,8 @@ class GameTest(unittest.TestCase):
                 self.enter(s, melody[:3])
                 shot = s.screenshot()
                 entries = list(enumerate(melody[:3]))
-                self.assertEqual(self.staff_smileys(shot, s, entries), ["happy"] * 3)
-                judgement = s.picture_rect(0, 145, 400, 75)
+                self.assertEqual(smileys(shot, s, entries), ["happy"] * 3)
+                judgement = s.picture_rect(*geometry.JUDGEMENT)
                 self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
                 self.assertEqual(shot.count(judgement, near(KEY_BLUE, 4)), 0)
                 mark = len(s.samples())
@@ -95,7 +64,7 @@ class GameTest(unittest.TestCase):
             gen.below(3)
             time.sleep(2.3)
             shot = s.screenshot()
-            self.assertGreater(shot.count(s.picture_rect(5, 10, 382, 128), near(BANNER_BLUE, 10)), 300)
+            self.assertGreater(shot.count(s.picture_rect(*geometry.STAFF), near(BANNER_BLUE, 10)), 300)
             mark = len(s.samples())
             melody = gen.melody()
             time.sleep(2.5 + 0.6 * 5 + 0.3)
@@ -109,8 +78,8 @@ class GameTest(unittest.TestCase):
             self.enter(s, [wrong] + melody[1:])
             shot = s.screenshot()
             entries = [(0, wrong), (1, melody[1]), (2, melody[2])]
-            self.assertEqual(self.staff_smileys(shot, s, entries), ["worried", "happy", "happy"])
-            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertEqual(smileys(shot, s, entries), ["worried", "happy", "happy"])
+            judgement = s.picture_rect(*geometry.JUDGEMENT)
             self.assertGreater(shot.count(judgement, near(LIGHT_BLUE, 12)), 300)
             self.assertEqual(shot.count(judgement, near(GOLD, 12)), 0)
             mark = len(s.samples())
@@ -127,7 +96,7 @@ class GameTest(unittest.TestCase):
             s.click_key(5, button=3)
             time.sleep(0.6)
             self.assertEqual(heard_notes(s.samples(), mark), [5])
-            self.assertEqual(self.staff_smileys(s.screenshot(), s, [(0, 5)]), [None])
+            self.assertEqual(smileys(s.screenshot(), s, [(0, 5)]), [None])
 
             # F2 plays the same melody again.
             mark = len(s.samples())
@@ -137,10 +106,10 @@ class GameTest(unittest.TestCase):
 
             # F4 empties the staff.
             self.enter(s, melody[:2])
-            self.assertEqual(self.staff_smileys(s.screenshot(), s, [(0, melody[0])]), ["happy"])
+            self.assertEqual(smileys(s.screenshot(), s, [(0, melody[0])]), ["happy"])
             s.key("F4")
             time.sleep(0.2)
-            self.assertEqual(self.staff_smileys(s.screenshot(), s, [(0, melody[0])]), [None])
+            self.assertEqual(smileys(s.screenshot(), s, [(0, melody[0])]), [None])
 
             # F3 brings the next melody of the generator.
             mark = len(s.samples())
@@ -155,19 +124,19 @@ class GameTest(unittest.TestCase):
             s.key("n")
             time.sleep(0.3)
             shot = s.screenshot()
-            self.assertGreater(shot.count(s.picture_rect(5, 10, 382, 128), near(BANNER_BLUE, 10)), 300)
+            self.assertGreater(shot.count(s.picture_rect(*geometry.STAFF), near(BANNER_BLUE, 10)), 300)
 
     def test_held_key_is_red_until_release(self):
         with self.session() as s:
             s.sleep_until(1.0)
-            s.press(10 + 48 * 2 + 10, 200)
+            s.press(*geometry.key_click_point(2))
             time.sleep(0.2)
             shot = s.screenshot()
             self.assertGreater(shot.count(s.picture_rect(4 + 96, 146, 48, 71), near(KEY_RED, 6)), 1500)
             s.release()
             time.sleep(0.2)
             shot = s.screenshot()
-            self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
+            self.assertEqual(shot.count(s.picture_rect(*geometry.KEYS), near(KEY_RED, 6)), 0)
 
 
     def test_right_answer_by_the_home_row_keys(self):
@@ -183,7 +152,7 @@ class GameTest(unittest.TestCase):
             s.xdotool("keyup", "--window", s.window, "d")
             time.sleep(0.2)
             shot = s.screenshot()
-            self.assertEqual(shot.count(s.picture_rect(3, 145, 384, 71), near(KEY_RED, 6)), 0)
+            self.assertEqual(shot.count(s.picture_rect(*geometry.KEYS), near(KEY_RED, 6)), 0)
 
             s.sleep_until(FIRST_MELODY_END)
             s.key("F4")  # clears the note the held key entered
@@ -193,8 +162,8 @@ class GameTest(unittest.TestCase):
                 time.sleep(0.5)  # each note heard whole
             shot = s.screenshot()
             entries = list(enumerate(melody[:3]))
-            self.assertEqual(self.staff_smileys(shot, s, entries), ["happy"] * 3)
-            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertEqual(smileys(shot, s, entries), ["happy"] * 3)
+            judgement = s.picture_rect(*geometry.JUDGEMENT)
             self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
             self.assertEqual(heard_notes(s.samples(), mark)[:3], melody[:3])
 
@@ -262,7 +231,7 @@ class GameTest(unittest.TestCase):
             fresh = gen.melody()
             time.sleep(0.6 * 6 + 0.4)
             self.assertEqual(heard_notes(s.samples(), mark), fresh[:5])
-            label = s.screenshot().count(s.picture_rect(320, 12, 70, 26), near((255, 0, 0), 30))
+            label = s.screenshot().count(s.picture_rect(*geometry.LENGTH_LABEL), near((255, 0, 0), 30))
             self.assertGreater(label, 20)
 
     def test_about_box_stops_the_game_until_escape(self):
@@ -280,7 +249,7 @@ class GameTest(unittest.TestCase):
             closed_at = s.elapsed()
             # The banner's dropped tick comes back a full period later (5.0 s after start).
             time.sleep(max(0.0, 4.6 - closed_at))
-            staff = s.picture_rect(5, 10, 382, 128)
+            staff = s.picture_rect(*geometry.STAFF)
             self.assertGreater(s.screenshot().count(staff, near(BANNER_BLUE, 10)), 300)
             s.sleep_until(5.0 + 0.6 * 4 + 0.4)
             self.assertEqual(s.screenshot().count(staff, near(BANNER_BLUE, 10)), 0)

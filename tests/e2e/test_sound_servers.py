@@ -12,14 +12,10 @@ import time
 import unittest
 import wave
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-import harness  # noqa: E402
-import sound_servers  # noqa: E402
-from harness import FAKE_EPOCH, Generator, Session, heard_notes, onsets  # noqa: E402
+from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, Generator, Session, geometry,
+                           heard_notes, onsets, sound_servers, wait_for)
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 RATE = sound_servers.RATE
-FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
 NOTE_SAMPLES = 8800  # a note image lasts about 0.4 s
 RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res", "wave")
 
@@ -83,11 +79,11 @@ class ServerCases:
         self.recorder.stop()
 
     def session(self, **kwargs):
-        return Session(BINARY, extra_env=self.server.game_env(), **kwargs)
+        return Session(extra_env=self.server.game_env(), **kwargs)
 
     def key_on_screen(self, s, k):
         gx, gy, _, _ = s.geometry()
-        wx, wy = s.client_to_window(10 + 48 * k + 10, 200)
+        wx, wy = s.client_to_window(*geometry.key_click_point(k))
         return gx + wx, gy + wy
 
     def sound_after(self, s, clicker, timeout):
@@ -214,7 +210,7 @@ class ServerCases:
             streams = self.server.streams()
             self.recorder.stop()  # a recorded monitor would keep the sink running
             state = lambda: self.server.run("pactl", "list", "short", "sinks").stdout  # noqa: E731
-            suspended = sound_servers._wait_for(lambda: "SUSPENDED" in state(), 25, 0.5)
+            suspended = wait_for(lambda: "SUSPENDED" in state(), 25, 0.5)
             self.assertIsNone(s.app.poll())
         self.check_labels(streams)
         self.assertTrue(suspended, state())

@@ -1,45 +1,28 @@
-"""End-to-end harness: the real cantabell binary on its own Xvfb, driven with xdotool.
+"""Sessions: the real program on a display server of its own.
 
-Each Session starts an X server on a free display and the game under a frozen clock
-(faketime) with SDL's disk audio driver, so that the melody is known in advance and the
-captured file holds exactly what the player would hear. Everything started is stopped by
-process id.
+Session starts an Xvfb on a free display and the game under a frozen clock (faketime) with
+SDL's disk audio driver, so that the melody is known in advance and the captured file holds
+exactly what the player would hear. Weston is a headless weston for the native Wayland runs.
+Everything started is stopped by process id.
 """
+import glob
 import os
+import select
 import shutil
-import signal
-import struct
 import subprocess
 import tempfile
 import time
 
-SAMPLE_RATE = 22050
-FAKE_DATE = "2026-01-01 12:00:00"
-FAKE_EPOCH = 1767268800  # FAKE_DATE in UTC, whole seconds
-SCREEN = (1024, 768)
-NOTE_HZ = [164.81, 174.61, 196.00, 220.00, 246.94, 261.63, 293.66, 329.63]  # E3 .. E4
-TOOLBAR_HEIGHT = 32
-
-
-class Generator:
-    """The game's melody generator, written again from its definition."""
-
-    def __init__(self, seed):
-        self.state = seed & 0xFFFFFFFF
-
-    def below(self, n):
-        self.state = (self.state * 214013 + 2531011) & 0xFFFFFFFF
-        r = (self.state >> 16) & 0x7FFF
-        return min(r // (32767 // n), n - 1)
-
-    def melody(self):
-        return [self.below(8) for _ in range(12)]
+from .audio import read_samples
+from .game import FAKE_DATE
+from .geometry import SCREEN, TOOLBAR_HEIGHT, VIEW, key_click_point
+from .picture import Image
+from . import processes
+from .processes import stop_process, wait_for
 
 
 def _read_display_number(fd, timeout):
     """The display number Xvfb writes to fd (-displayfd), or None after `timeout` seconds."""
-    import select
-
     text = b""
     end = time.monotonic() + timeout
     try:
@@ -56,67 +39,11 @@ def _read_display_number(fd, timeout):
     return int(text.strip())
 
 
-def stop_process(proc, timeout=5):
-    """Ends a process started by a test: SIGTERM, and SIGKILL if it is still there after
-    `timeout` seconds. Safe on a process that has ended already, or None."""
-    if proc is None or proc.poll() is not None:
-        return
-    proc.send_signal(signal.SIGTERM)
-    try:
-        proc.wait(timeout)
-    except subprocess.TimeoutExpired:
-        proc.kill()
-        proc.wait()
-
-
-def _wait_for(predicate, timeout, step=0.05):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
-        result = predicate()
-        if result:
-            return result
-        time.sleep(step)
-    return predicate()
-
-
-class Image:
-    """An RGB picture read from a PPM (P6) file."""
-
-    def __init__(self, data):
-        parts = data.split(maxsplit=4)
-        if parts[0] != b"P6":
-            raise ValueError("not a P6 image")
-        self.width, self.height, maxval = int(parts[1]), int(parts[2]), int(parts[3])
-        if maxval != 255:
-            raise ValueError("unexpected depth")
-        self.pixels = parts[4][: self.width * self.height * 3]
-
-    def at(self, x, y):
-        i = (y * self.width + x) * 3
-        return tuple(self.pixels[i : i + 3])
-
-    def count(self, rect, match):
-        """Pixels in rect (x, y, w, h) for which match(rgb) holds."""
-        x0, y0, w, h = rect
-        found = 0
-        for y in range(max(0, y0), min(self.height, y0 + h)):
-            row = y * self.width * 3
-            for x in range(max(0, x0), min(self.width, x0 + w)):
-                i = row + x * 3
-                if match(tuple(self.pixels[i : i + 3])):
-                    found += 1
-        return found
-
-
-def near(colour, tolerance=24):
-    return lambda rgb: all(abs(a - b) <= tolerance for a, b in zip(rgb, colour))
-
-
 class Session:
     """One Xvfb and one running game; use as a context manager."""
 
-    def __init__(self, binary, extra_env=None, fake_date=FAKE_DATE):
-        self.binary = binary
+    def __init__(self, binary=None, extra_env=None, fake_date=FAKE_DATE):
+        self.binary = binary or processes.binary()
         self.extra_env = extra_env or {}
         self.fake_date = fake_date
         self.tmp = tempfile.mkdtemp(prefix="cantabell-e2e-")
@@ -180,14 +107,14 @@ class Session:
         self.log = open(os.path.join(self.tmp, "app.log"), "wb")
         self.started_at = time.monotonic()
         self.app = subprocess.Popen(command, env=env, stdout=self.log, stderr=subprocess.STDOUT)
-        self.window = _wait_for(self._find_window, 20, 0.02)
+        self.window = wait_for(self._find_window, 20, 0.02)
         if not self.window:
             raise RuntimeError("the game window did not appear: " + self.app_log())
         # The game's clock starts when its window is built, just before it maps: measure the
         # timeline from here, so that a slow start does not shift it against the test's.
         self.started_at = time.monotonic()
         geometry = self.geometry()
-        self.menu_height = geometry[3] - TOOLBAR_HEIGHT - 226
+        self.menu_height = geometry[3] - TOOLBAR_HEIGHT - VIEW[1]
 
     def __exit__(self, *exc):
         for proc in (self.app, self.xvfb):
@@ -246,7 +173,7 @@ class Session:
         self.xdotool("mouseup", 1)
 
     def click_key(self, k, button=1):
-        self.click(10 + 48 * k + 10, 200, button)
+        self.click(*key_click_point(k), button)
 
     def key(self, *keys):
         self.xdotool("windowfocus", "--sync", self.window)
@@ -259,14 +186,14 @@ class Session:
             ids = self.xdotool("search", "--onlyvisible", "--name", name).stdout.split()
             return ids[0] if ids else None
 
-        wid = _wait_for(find, timeout)
+        wid = wait_for(find, timeout)
         if not wid:
             raise AssertionError("no window " + name)
         time.sleep(0.3)
         return wid
 
     def wait_gone(self, name, timeout=10):
-        return _wait_for(
+        return wait_for(
             lambda: not self.xdotool("search", "--onlyvisible", "--name", name).stdout.split(),
             timeout,
         )
@@ -306,70 +233,48 @@ class Session:
 
     # -- audio ---------------------------------------------------------------------------------
     def samples(self):
-        try:
-            with open(self.audio_path, "rb") as f:
-                data = f.read()
-        except OSError:
-            return []
-        count = len(data) // 2
-        return list(struct.unpack("<%dh" % count, data[: count * 2]))
+        """Everything captured so far (16-bit mono at audio.SAMPLE_RATE)."""
+        return read_samples(self.audio_path)
 
 
-def onsets(samples, threshold=3000, gap=1500):
-    """Sample positions where a note starts: loud after at least `gap` quiet samples."""
-    found = []
-    quiet = gap
-    for i, s in enumerate(samples):
-        if abs(s) >= threshold:
-            if quiet >= gap:
-                found.append(i)
-            quiet = 0
-        else:
-            quiet += 1
-    return found
+class Weston:
+    """A headless weston on a socket of its own, in a private runtime folder."""
 
+    def __init__(self, tmp):
+        self.runtime = os.path.join(tmp, "runtime")
+        os.makedirs(self.runtime, mode=0o700)
+        self.socket = "cantabell-e2e-%d" % os.getpid()
+        self.log = open(os.path.join(tmp, "weston.log"), "wb")
+        self.proc = subprocess.Popen(
+            ["weston", "--backend=headless-backend.so", "--use-pixman", "--socket=" + self.socket,
+             "--width=%d" % SCREEN[0], "--height=%d" % SCREEN[1], "--idle-time=0", "--debug"],
+            env=dict(os.environ, XDG_RUNTIME_DIR=self.runtime),
+            stdout=self.log, stderr=subprocess.STDOUT)
+        end = time.monotonic() + 20
+        while not os.path.exists(os.path.join(self.runtime, self.socket)):
+            if self.proc.poll() is not None or time.monotonic() > end:
+                self.stop()
+                raise RuntimeError("weston did not start")
+            time.sleep(0.05)
+        time.sleep(0.5)  # its shell client binds the output
 
-def pitch(samples, start, length=2048):
-    """Fundamental frequency in Hz near `start`, by normalised autocorrelation."""
-    frame = samples[start + 441 : start + 441 + length]
-    if len(frame) < length:
-        return 0.0
-    mean = sum(frame) / len(frame)
-    frame = [s - mean for s in frame]
-    best_lag, best = 0, 0.0
-    energy = sum(s * s for s in frame) or 1.0
-    lo, hi = SAMPLE_RATE // 400, SAMPLE_RATE // 140
-    scores = {}
-    for lag in range(lo, hi + 1):
-        score = sum(frame[i] * frame[i + lag] for i in range(0, length - lag, 2)) / energy
-        scores[lag] = score
-        if score > best:
-            best, best_lag = score, lag
-    if not best_lag:
-        return 0.0
-    # The shortest lag that scores nearly as well: the period, not a multiple of it.
-    for lag in range(lo, best_lag):
-        if scores[lag] > 0.9 * best and scores[lag] >= scores.get(lag - 1, 0) and scores[lag] >= scores.get(lag + 1, 0):
-            best_lag = lag
-            break
-    # Parabolic refinement around the peak.
-    a, b, c = scores.get(best_lag - 1, 0), scores[best_lag], scores.get(best_lag + 1, 0)
-    shift = 0.0
-    if a - 2 * b + c:
-        shift = 0.5 * (a - c) / (a - 2 * b + c)
-    return SAMPLE_RATE / (best_lag + shift)
+    def env(self):
+        return {"XDG_RUNTIME_DIR": self.runtime, "WAYLAND_DISPLAY": self.socket}
 
+    def screenshot(self, folder):
+        """The whole output as an Image, through weston-screenshooter."""
+        os.makedirs(folder, exist_ok=True)
+        for old in glob.glob(os.path.join(folder, "*.png")):
+            os.remove(old)
+        subprocess.run(["weston-screenshooter"], cwd=folder, env=dict(os.environ, **self.env()),
+                       capture_output=True, timeout=20)
+        shots = glob.glob(os.path.join(folder, "*.png"))
+        if not shots:
+            raise AssertionError("weston-screenshooter wrote nothing")
+        data = subprocess.run(["/usr/bin/convert", shots[0], "-depth", "8", "ppm:-"],
+                              capture_output=True, timeout=20).stdout
+        return Image(data)
 
-def note_of(frequency):
-    """The key (0..7) whose pitch is nearest, or -1 when none is within a semitone's half."""
-    if frequency <= 0:
-        return -1
-    import math
-
-    best = min(range(8), key=lambda k: abs(math.log2(frequency / NOTE_HZ[k])))
-    return best if abs(1200 * math.log2(frequency / NOTE_HZ[best])) < 50 else -1
-
-
-def heard_notes(samples, after=0):
-    """The notes that sound in the capture, in order, from sample position `after`."""
-    return [note_of(pitch(samples, i)) for i in onsets(samples) if i >= after]
+    def stop(self):
+        stop_process(self.proc, 10)
+        self.log.close()

@@ -3,23 +3,18 @@ a few clicks), then leaves through Game > Exit and checks that it ended cleanly.
 
 In the sanitizer build this is the leak check of the whole program: LeakSanitizer reports at
 exit, and the suppressions file names the system libraries whose leaks are not ours.
-Run: CANTABELL_BINARY=build-asan/cantabell python3 tests/e2e/start_and_exit.py
+Run: CANTABELL_BINARY=build-asan/cantabell python3 tests/e2e/test_start_and_exit.py
 """
-import os
 import subprocess
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Session  # noqa: E402
-
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
+from cantabell_e2e import Session
 
 
 class StartAndExitTest(unittest.TestCase):
     def test_exit_from_the_menu_ends_cleanly(self):
-        with Session(BINARY, fake_date=None) as s:
+        with Session(fake_date=None) as s:
             s.sleep_until(3.5)
             for k in (0, 3, 7):
                 s.click_key(k)

@@ -14,7 +14,7 @@ import tempfile
 import threading
 import time
 
-from harness import _wait_for, stop_process
+from .processes import cpu_seconds_of, stop_process, wait_for
 
 SINK = "t_sink"
 RATE = 22050  # the monitor is recorded at the game's own rate, S16
@@ -141,18 +141,18 @@ class PipeWire(Server):
 
     def start(self):
         self._spawn("pipewire")
-        if not _wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), 30):
+        if not wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), 30):
             raise RuntimeError("pipewire did not start")
         self._spawn("wireplumber")
         self._spawn("pipewire-pulse")
-        if not _wait_for(lambda: self.run("pactl", "info").returncode == 0, 30):
+        if not wait_for(lambda: self.run("pactl", "info").returncode == 0, 30):
             raise RuntimeError("pipewire-pulse did not start")
         if not self.sink_ready():
             self.run("pactl", "load-module", "module-null-sink", "sink_name=" + SINK,
                      "rate=48000", "channels=2")
-        if not _wait_for(self.sink_ready, 10):
+        if not wait_for(self.sink_ready, 10):
             raise RuntimeError("no null sink")
-        _wait_for(lambda: self.run("pactl", "set-default-sink", SINK).returncode == 0, 5)
+        wait_for(lambda: self.run("pactl", "set-default-sink", SINK).returncode == 0, 5)
 
     def streams(self):
         return self.run("pw-dump").stdout
@@ -167,7 +167,7 @@ class PulseAudio(Server):
                     "-L", "module-null-sink sink_name=%s rate=48000 channels=2" % SINK,
                     "-L", "module-native-protocol-unix", "-L", "module-always-sink",
                     "-L", "module-suspend-on-idle timeout=3")
-        if not _wait_for(self.sink_ready, 30):
+        if not wait_for(self.sink_ready, 30):
             raise RuntimeError("pulseaudio did not start")
         self.run("pactl", "set-default-sink", SINK)
 
@@ -281,18 +281,6 @@ class Clicker:
 
     def close(self):
         self.x11.XCloseDisplay(self.dpy)
-
-
-def cpu_seconds(pid):
-    """User plus system CPU time of a process so far, in seconds."""
-    return cpu_seconds_of("/proc/%d/stat" % pid)
-
-
-def cpu_seconds_of(stat_path):
-    """The same for a /proc stat file (a process's or one thread's)."""
-    with open(stat_path) as f:
-        fields = f.read().rsplit(")", 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
 def realtime_allowed():

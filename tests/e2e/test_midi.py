@@ -4,31 +4,19 @@ MidiKeyboardTest starts one JACK server (dummy back-end, private name) for all i
 sender with a virtual output port (midi_send); the game finds that port by itself. NoMidiTest
 runs the game where no JACK server answers (and, on this kind of machine, no ALSA sequencer).
 Run: CANTABELL_BINARY=build/cantabell MIDI_SEND=build/tests/midi/midi_send \
-     python3 tests/midi/midi_e2e.py [-v]
+     python3 tests/e2e/test_midi.py [-v]
 """
 import os
 import re
-import shutil
-import subprocess
-import sys
-import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
-from harness import FAKE_EPOCH, Generator, Session, heard_notes, near, onsets, stop_process  # noqa: E402
+from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, GOLD, KEY_MIDI_NOTES, KEY_RED, Generator,
+                           JackServer, Sender, Session, geometry, heard_notes, near, onsets,
+                           smileys)
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
-MIDI_SEND = os.environ.get("MIDI_SEND", "build/tests/midi/midi_send")
-
-KEY_BLUE = (0, 109, 196)
-KEY_RED = (196, 0, 0)
-HAPPY_YELLOW = (255, 255, 0)
-GOLD = (255, 215, 0)
-FIRST_MELODY_END = 4.9  # s after start: banner 2.5 s, then three notes on the 600 ms ticks
 NOTE_GAP = 0.55  # s between answered notes: each 0.4 s note ends before the next, so it is heard
-KEY_NOTES = [52, 53, 55, 57, 59, 60, 62, 64]  # MIDI numbers of E3 .. E4
-SENDER = "cantabell-e2e-sender"
+KEY_NOTES = KEY_MIDI_NOTES
 # What the game must never print when there is no MIDI system.
 MIDI_WORDS = re.compile(r"midi|jack|alsa|seq|cannot connect|server", re.IGNORECASE)
 
@@ -69,121 +57,9 @@ def heard_after(s, mark, count, timeout=4.0):
 
 
 def answered_right(s, melody):
-    judgement = s.picture_rect(0, 145, 400, 75)
-    return lambda shot: (staff_happy(shot, s, enumerate(melody)) == [True] * len(melody)
+    judgement = s.picture_rect(*geometry.JUDGEMENT)
+    return lambda shot: (smileys(shot, s, enumerate(melody)) == ["happy"] * len(melody)
                          and shot.count(judgement, near(GOLD, 12)) > 300)
-
-
-def key_rect(s, k):
-    return s.picture_rect(4 + 48 * k, 146, 46, 71)
-
-
-def staff_happy(shot, s, entries):
-    return [
-        shot.count(s.picture_rect(40 + 40 * i + 2, 94 - 8 * k + 2, 20, 20), near(HAPPY_YELLOW, 10)) > 80
-        for i, k in entries
-    ]
-
-
-class JackServer:
-    """jackd with the dummy back-end under a private server name, stopped by its pid.
-
-    The names come from a small pool: JACK keeps a machine-wide table of eight servers and a
-    server that dies uncleanly leaves its row behind until a server of the same name starts
-    again. A name another run is using is skipped.
-    """
-
-    NAMES = ["cantabell-e2e-%d" % i for i in range(4)]
-
-    def __init__(self):
-        self.tmp = tempfile.mkdtemp(prefix="cantabell-jack-")
-        os.chmod(self.tmp, 0o700)
-        self.proc = None
-        self.log = None
-        failures = []
-        for name in self.NAMES:
-            if self._start(name):
-                return
-            failures.append(self._log_text()[-300:])
-            self.log.close()
-        shutil.rmtree(self.tmp, ignore_errors=True)
-        raise RuntimeError("jackd did not start: " + " | ".join(failures))
-
-    def _start(self, name):
-        self.name = name
-        self.env = dict(
-            os.environ,
-            JACK_DEFAULT_SERVER=name,
-            JACK_NO_START_SERVER="1",
-            JACK_NO_AUDIO_RESERVATION="1",
-            XDG_RUNTIME_DIR=self.tmp,
-            TMPDIR=self.tmp,
-        )
-        self.log = open(os.path.join(self.tmp, "jackd-%s.log" % name), "wb")
-        self.proc = subprocess.Popen(
-            ["jackd", "--no-realtime", "-n", name, "-d", "dummy", "-r", "48000", "-p", "256"],
-            env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
-        end = time.monotonic() + 15
-        while time.monotonic() < end and self.proc.poll() is None:
-            if "system:" in self.lsp():
-                return True
-            time.sleep(0.2)
-        self._end_process()
-        return False
-
-    def _log_text(self):
-        with open(self.log.name, "rb") as f:
-            return f.read().decode(errors="replace")
-
-    def lsp(self, *args):
-        result = subprocess.run(["jack_lsp"] + list(args), env=self.env, capture_output=True,
-                                text=True, timeout=20)
-        return result.stdout if result.returncode == 0 else ""
-
-    def connections(self):
-        """{port: [connected ports]} from jack_lsp -c."""
-        found, port = {}, None
-        for line in self.lsp("-c").splitlines():
-            if line.startswith(" "):
-                found.setdefault(port, []).append(line.strip())
-            else:
-                port = line.strip()
-                found.setdefault(port, [])
-        return found
-
-    def _end_process(self):
-        stop_process(self.proc, 30)
-
-    def stop(self):
-        self._end_process()
-        self.log.close()
-        shutil.rmtree(self.tmp, ignore_errors=True)
-
-
-class Sender:
-    """midi_send with its virtual output port SENDER:out."""
-
-    def __init__(self, env):
-        self.proc = subprocess.Popen([MIDI_SEND, SENDER], env=env, stdin=subprocess.PIPE,
-                                     stdout=subprocess.PIPE, text=True)
-        if self.proc.stdout.readline().strip() != "ready":
-            raise RuntimeError("midi_send did not open its port")
-        self.port = SENDER + ":out"
-
-    def send(self, command):
-        self.proc.stdin.write(command + "\n")
-        self.proc.stdin.flush()
-        if self.proc.stdout.readline().strip() != "ok":
-            raise RuntimeError("midi_send refused " + command)
-
-    def stop(self):
-        try:
-            self.proc.stdin.write("quit\n")
-            self.proc.stdin.close()
-            self.proc.wait(10)
-        except (OSError, subprocess.TimeoutExpired):
-            self.proc.kill()
-            self.proc.wait()
 
 
 class MidiKeyboardTest(unittest.TestCase):
@@ -202,7 +78,7 @@ class MidiKeyboardTest(unittest.TestCase):
         cls.jack.stop()
 
     def session(self):
-        return Session(BINARY, extra_env={"JACK_DEFAULT_SERVER": self.jack.name,
+        return Session(extra_env={"JACK_DEFAULT_SERVER": self.jack.name,
                                           "JACK_NO_START_SERVER": "1"})
 
     def wait_listened(self):
@@ -235,13 +111,13 @@ class MidiKeyboardTest(unittest.TestCase):
             time.sleep(0.3)
             self.sender.send("on 61")
             self.sender.send("raw b0 40 7f")
-            held = key_rect(s, melody[0])
+            held = s.picture_rect(*geometry.key_inside(melody[0]))
             shot = settle(s, lambda shot: shot.count(held, near(KEY_RED, 6)) > 1500)
             self.assertGreater(shot.count(held, near(KEY_RED, 6)), 1500)
             self.sender.send("raw b0 40 00")
             self.sender.send("off 61")
             self.sender.send("off %d" % KEY_NOTES[melody[0]])
-            keys = s.picture_rect(3, 145, 384, 71)
+            keys = s.picture_rect(*geometry.KEYS)
             shot = settle(s, lambda shot: shot.count(keys, near(KEY_RED, 6)) == 0)
             self.assertEqual(shot.count(keys, near(KEY_RED, 6)), 0)
             # The other two from other octaves, the last released by a velocity-0 note-on.
@@ -250,8 +126,8 @@ class MidiKeyboardTest(unittest.TestCase):
             time.sleep(0.1)
             self.sender.send("on %d 0" % octave_away(melody[2]))
             shot = settle(s, answered_right(s, melody))
-            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
-            judgement = s.picture_rect(0, 145, 400, 75)
+            self.assertEqual(smileys(shot, s, enumerate(melody)), ["happy"] * 3)
+            judgement = s.picture_rect(*geometry.JUDGEMENT)
             self.assertGreater(shot.count(judgement, near(GOLD, 12)), 300)
             self.assertEqual(heard_after(s, mark, 3), melody)
             log = s.app_log()
@@ -279,8 +155,8 @@ class MidiKeyboardTest(unittest.TestCase):
             time.sleep(NOTE_GAP - 0.1)
             self.sender.send("on %d" % n2)
             shot = settle(s, answered_right(s, melody))
-            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
-            self.assertGreater(shot.count(s.picture_rect(0, 145, 400, 75), near(GOLD, 12)), 300)
+            self.assertEqual(smileys(shot, s, enumerate(melody)), ["happy"] * 3)
+            self.assertGreater(shot.count(s.picture_rect(*geometry.JUDGEMENT), near(GOLD, 12)), 300)
             # The next melody comes, still under the flood; nothing else sounds in between.
             fresh = gen.melody()[:3]
             self.assertEqual(heard_after(s, mark, 6, timeout=8), melody + fresh)
@@ -292,7 +168,7 @@ class NoMidiTest(unittest.TestCase):
         # A server name no server runs under: no JACK for the game, as on a machine without it.
         absent = {"JACK_DEFAULT_SERVER": "cantabell-none-%d" % os.getpid(),
                   "JACK_NO_START_SERVER": "1"}
-        with Session(BINARY, extra_env=absent) as s:
+        with Session(extra_env=absent) as s:
             s.sleep_until(FIRST_MELODY_END + 0.3)
             self.assertEqual(heard_notes(s.samples()), melody)
             mark = len(s.samples())
@@ -300,8 +176,8 @@ class NoMidiTest(unittest.TestCase):
                 s.click_key(k)
                 time.sleep(NOTE_GAP)
             shot = settle(s, answered_right(s, melody))
-            self.assertEqual(staff_happy(shot, s, enumerate(melody)), [True] * 3)
-            self.assertGreater(shot.count(s.picture_rect(0, 145, 400, 75), near(GOLD, 12)), 300)
+            self.assertEqual(smileys(shot, s, enumerate(melody)), ["happy"] * 3)
+            self.assertGreater(shot.count(s.picture_rect(*geometry.JUDGEMENT), near(GOLD, 12)), 300)
             self.assertEqual(heard_after(s, mark, 3), melody)
             # Two more looks for ports pass while the game keeps running.
             time.sleep(4.5)

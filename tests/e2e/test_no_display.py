@@ -1,20 +1,16 @@
 """Without a display, or when the display goes away, the program says so in one line on stderr
 and ends with status 1: no abort, no core, nothing else printed.
-Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/no_display.py
+Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_no_display.py
 """
 import os
 import signal
 import subprocess
-import sys
 import tempfile
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Session  # noqa: E402
-from wayland_session import Weston  # noqa: E402
+from cantabell_e2e import Session, Weston, binary
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
 DISPLAY_VARIABLES = ("DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
                      "XDG_SESSION_TYPE")
 
@@ -32,7 +28,7 @@ class NoDisplayTest(unittest.TestCase):
         env.update({"XDG_RUNTIME_DIR": self.runtime.name, "SDL_AUDIODRIVER": "dummy"})
         env.update(variables)
         # The working folder is the private one: a core file would land there.
-        return subprocess.run([os.path.abspath(BINARY)], env=env, cwd=self.runtime.name,
+        return subprocess.run([os.path.abspath(binary())], env=env, cwd=self.runtime.name,
                               capture_output=True, text=True, timeout=30)
 
     def assert_one_line(self, result, expected):
@@ -63,7 +59,7 @@ class NoDisplayTest(unittest.TestCase):
             "its Qt platform plugin is not installed")
 
     def test_display_that_goes_away_ends_with_status_1(self):
-        with Session(BINARY, fake_date=None) as s:
+        with Session(fake_date=None) as s:
             time.sleep(1.0)
             s.xvfb.send_signal(signal.SIGKILL)
             s.xvfb.wait(10)
@@ -79,7 +75,7 @@ class NoDisplayTest(unittest.TestCase):
             env = {k: v for k, v in os.environ.items() if k not in DISPLAY_VARIABLES}
             env.update(weston.env())
             env.update({"QT_QPA_PLATFORM": "wayland", "SDL_AUDIODRIVER": "dummy"})
-            game = subprocess.Popen([os.path.abspath(BINARY)], env=env, cwd=self.runtime.name,
+            game = subprocess.Popen([os.path.abspath(binary())], env=env, cwd=self.runtime.name,
                                     stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
             time.sleep(2.0)
             weston.proc.send_signal(signal.SIGKILL)
