@@ -9,16 +9,12 @@ the judgement must say the answer was right.
 Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_keyboard_focus.py -v
 """
 import os
-import sys
 import time
 import unittest
 
-sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Session, near  # noqa: E402
-from player import hear_melody, hold_key, play_notes  # noqa: E402
+from cantabell_e2e import GOLD, Session, geometry, near
+from cantabell_e2e.player import hear_melody, hold_key, play_notes
 
-BINARY = os.environ.get("CANTABELL_BINARY", "build/cantabell")
-GOLD = (255, 215, 0)  # the right answer's judgement
 # Dialog titles and the centre of each one's button, in dialog coordinates.
 BUTTON = {"About": (154, 82), "Settings": (175, 119), "Tutorial": (227, 134)}
 
@@ -58,7 +54,6 @@ class KeyboardFocusTest(unittest.TestCase):
     def setUpClass(cls):
         # The About box's link opens through xdg-open: a browser that does nothing.
         cls.session = Session(
-            BINARY,
             extra_env={"BROWSER": "true", "XDG_CURRENT_DESKTOP": "X-Generic"},
             fake_date=None,
         )
@@ -91,7 +86,7 @@ class KeyboardFocusTest(unittest.TestCase):
         self.assertNotIn(-1, melody, case)
         play_notes(s, melody, pause=0.3)
         shot = s.screenshot()
-        gold = shot.count(s.picture_rect(0, 145, 400, 75), near(GOLD, 12))
+        gold = shot.count(s.picture_rect(*geometry.JUDGEMENT), near(GOLD, 12))
         self.assertGreater(gold, 300, "%s: the keys entered no right answer" % case)
         # The judgement goes and the next melody is played before the next case.
         time.sleep(2.5)

@@ -4,10 +4,11 @@
 extension (as a real keyboard sends them, so that a screen reader hears them too) and held
 about as long as a person holds them, and the melody answered by ear from the sound capture.
 """
+import os
 import struct
 import time
 
-from harness import SAMPLE_RATE, heard_notes, onsets
+from .audio import SAMPLE_RATE, heard_notes, onsets
 
 KEY_HOLD = 0.08  # s a person holds a key
 KEY_GAP = 0.25  # s between two keys
@@ -25,8 +26,6 @@ def hold_key(session, combo, hold=KEY_HOLD, gap=KEY_GAP):
 def sample_count(session):
     """Samples captured so far."""
     try:
-        import os
-
         return os.path.getsize(session.audio_path) // 2
     except OSError:
         return 0
