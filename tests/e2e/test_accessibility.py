@@ -122,6 +122,13 @@ class AccessibilityTest(unittest.TestCase):
             staff = [t for t in texts if self.text_of(t).endswith("Notes.")]
             self.assertEqual(len(staff), 1)
             self.assertEqual(self.text_of(staff[0]), "3 Notes.")
+            # Flat review reads the staff by its characters' places on the screen.
+            text = staff[0].queryText()
+            box = staff[0].queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+            _, _, width, height = text.getRangeExtents(0, 1, pyatspi.DESKTOP_COORDS)
+            x, _, all_width, _ = text.getRangeExtents(0, text.characterCount, pyatspi.DESKTOP_COORDS)
+            self.assertGreater(width * height, 0)
+            self.assertTrue(box.x <= x and x + all_width <= box.x + box.width, (x, all_width, box))
 
             # Heard, then answered by the keys' Press actions alone.
             s.sleep_until(FIRST_MELODY_END)
