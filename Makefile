@@ -55,11 +55,19 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	@bench/run-all $(BENCH_BUILD)
 
-# A Debian package in $(BUILD) (installed under /usr); inspect it with dpkg-deb -I / -c.
+# A Debian package in $(DEB_BUILD) (installed under /usr), built as Debian builds its packages:
+# with the hardening flags of dpkg-buildflags (fortified string functions, stack protector,
+# immediate binding), in a folder of its own so that the test build keeps its flags. Inspect it
+# with dpkg-deb -I / -c.
+DEB_BUILD ?= build-deb
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
 package: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_INSTALL_PREFIX=/usr >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target cantabell
-	cd $(BUILD) && cpack -G DEB
+	@cmake -S . -B $(DEB_BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCANTABELL_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr \
+		-DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CXXFLAGS) $$($(DEB_FLAGS) CPPFLAGS)" \
+		-DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" >/dev/null
+	@cmake --build $(DEB_BUILD) -j $(JOBS) --target cantabell cantabell_compressed_docs
+	cd $(DEB_BUILD) && cpack -G DEB
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
@@ -69,4 +77,4 @@ format-check:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD) $(DEB_BUILD)

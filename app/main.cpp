@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/command_script.h"
 #include "app/display_guard.h"
 #include "app/main_window.h"
@@ -51,6 +52,10 @@ private:
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
+    // Before the application object, so that --help and --version need no display.
+    CCommandLine commandLine;
+    if (commandLine.Parse(CCommandLine::Arguments(argc, argv)) == CCommandLine::EOutcome::Exit)
+        return commandLine.Print();
     // Without a display the program says so in one line and ends with status 1.
     CDisplayGuard::Install(argc, argv);
     CGameApp app(argc, argv);

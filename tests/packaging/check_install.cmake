@@ -33,7 +33,9 @@ stage_install(/opt/cantabell-test root)
 # The id the program announces to the window system, from the build.
 set(id ${APP_ID})
 
-foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+foreach(path games/cantabell share/applications/${id}.desktop share/metainfo/${id}.metainfo.xml
+        share/man/man6/cantabell.6.gz share/doc/cantabell/copyright
+        share/doc/cantabell/changelog.Debian.gz share/lintian/overrides/cantabell
         share/doc/cantabell/fonts/ComicNeue-LICENSE.txt
         share/doc/cantabell/fonts/LiberationSans-LICENSE.txt)
     if(NOT EXISTS ${root}/${path})
@@ -42,7 +44,7 @@ foreach(path bin/cantabell share/applications/${id}.desktop share/metainfo/${id}
 endforeach()
 
 file(READ ${root}/share/applications/${id}.desktop desktop)
-foreach(line "Icon=${id}\n" "Exec=/opt/cantabell-test/bin/cantabell\n" "Name=Cantabell\n"
+foreach(line "Icon=${id}\n" "Exec=/opt/cantabell-test/games/cantabell\n" "Name=Cantabell\n"
         "Categories=Education;Music;Game;\n")
     string(FIND "${desktop}" "${line}" at)
     if(at EQUAL -1)
