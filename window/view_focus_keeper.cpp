@@ -27,6 +27,11 @@ bool CViewFocusKeeper::ShouldTakeFocus() const
         || QApplication::activeModalWidget() != nullptr
         || QApplication::activePopupWidget() != nullptr)
         return false;
+    // A menu bar with a highlighted title is in use, whether or not it holds the focus.
+    for (const QMenuBar* pBar : m_pWindow->findChildren<QMenuBar*>()) {
+        if (pBar->activeAction() != nullptr)
+            return false;
+    }
     QWidget* pFocus = QApplication::focusWidget();
     if (pFocus == nullptr)
         return true;

@@ -19,7 +19,8 @@ public:
     CViewFocusKeeper(QWidget* pWindow, QWidget* pView);
 
     // True when the focus belongs to the view now: the window is active, no popup or modal
-    // dialog is open, and the focus is nowhere or with a menu bar out of its keyboard mode.
+    // dialog is open, no menu bar has a title highlighted, and the focus is nowhere or with a
+    // menu bar out of its keyboard mode.
     bool ShouldTakeFocus() const;
 
 protected:
