@@ -75,6 +75,49 @@ QString CPictureTextAccessible::text(int nStart, int nEnd) const
     return all.mid(start, end - start);
 }
 
+std::vector<CPictureTextAccessible::SRun> CPictureTextAccessible::Runs() const
+{
+    const QRect place = KindRect(m_eKind);
+    if (m_eKind != STAFF)
+        return {{place.left(), place.right() + 1, Text()}};
+    // Smiley i stands at picture x 40 + 40 i; its part runs from 8 pixels before it to the next.
+    const CPictureState now = m_view.State();
+    std::vector<SRun> runs {{place.left(), 32, now.StaffHead()}};
+    for (int i = 0; i < now.nEntered; ++i)
+        runs.push_back({32 + 40 * i, 72 + 40 * i, now.StaffPart(i)});
+    return runs;
+}
+
+QRect CPictureTextAccessible::characterRect(int nOffset) const
+{
+    const QRect place = KindRect(m_eKind);
+    // From picture to screen coordinates, as rect() places the item.
+    const QPoint shift = rect().topLeft() - place.topLeft();
+    int start = 0;
+    for (const SRun& run : Runs()) {
+        const int count = static_cast<int>(run.strText.size());
+        if (nOffset >= start && nOffset < start + count) {
+            const int left = run.nLeft;
+            const int width = run.nRight - left;
+            const int x0 = left + width * (nOffset - start) / count;
+            const int x1 = left + width * (nOffset - start + 1) / count;
+            return QRect(x0, place.top(), std::max(1, x1 - x0), place.height()).translated(shift);
+        }
+        start += count;
+    }
+    return {};
+}
+
+int CPictureTextAccessible::offsetAtPoint(const QPoint& point) const
+{
+    const int count = characterCount();
+    for (int i = 0; i < count; ++i) {
+        if (characterRect(i).contains(point))
+            return i;
+    }
+    return -1;
+}
+
 QString CPictureTextAccessible::attributes(int, int* pStart, int* pEnd) const
 {
     *pStart = 0;

@@ -2,6 +2,8 @@
 
 #include "access/picture_item_accessible.h"
 
+#include <vector>
+
 // A text of the picture as a read-only text object: the staff's summary of the entered notes,
 // or the judgement or the level banner, whose name is the text shown (empty and invisible while
 // not shown).
@@ -35,11 +37,22 @@ public:
     void setCursorPosition(int) override { }
     QString text(int nStart, int nEnd) const override;
     int characterCount() const override { return static_cast<int>(Text().size()); }
-    QRect characterRect(int) const override { return {}; }
-    int offsetAtPoint(const QPoint&) const override { return -1; }
+    // Screen coordinates. The staff's head stands over the clef and each note's part over its
+    // smiley; a judgement or banner spreads its letters over its place.
+    QRect characterRect(int nOffset) const override;
+    int offsetAtPoint(const QPoint& point) const override;
     void scrollToSubstring(int, int) override { }
     QString attributes(int, int* pStart, int* pEnd) const override;
 
 private:
+    // A piece of the text over picture x [nLeft, nRight).
+    struct SRun
+    {
+        int nLeft;
+        int nRight;
+        QString strText;
+    };
+    std::vector<SRun> Runs() const;
+
     EKind m_eKind;
 };

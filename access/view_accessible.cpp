@@ -1,7 +1,9 @@
 #include "access/view_accessible.h"
 
+#include "access/announcements_accessible.h"
 #include "access/key_accessible.h"
 #include "access/picture_text_accessible.h"
+#include "access/visibility_signal.h"
 #include "window/game_view.h"
 
 namespace {
@@ -34,6 +36,7 @@ CViewAccessible::CViewAccessible(CGameView* pView)
         m_apChild[c_nFirstKeyIndex + k] = new CKeyAccessible(*this, k);
     m_apChild[c_nJudgementIndex]
         = new CPictureTextAccessible(*this, CPictureTextAccessible::JUDGEMENT);
+    m_apChild[c_nAnnouncementsIndex] = new CAnnouncementsAccessible(*this);
     // Each new picture is compared with the last one told.
     m_connection = QObject::connect(pView, &CGameView::PictureShown, [this] { Refresh(); });
     // Registered, the children get ids and are found again by the platform's bridge.
@@ -81,6 +84,30 @@ QAccessibleInterface* CViewAccessible::childAt(int x, int y) const
     return nullptr;
 }
 
+CAnnouncementsAccessible& CViewAccessible::Announcements() const
+{
+    return *static_cast<CAnnouncementsAccessible*>(m_apChild[c_nAnnouncementsIndex]);
+}
+
+void CViewAccessible::SendVisibility(QAccessibleInterface* pObject, bool bVisible)
+{
+    QAccessibleEvent event(pObject, bVisible ? QAccessible::ObjectShow : QAccessible::ObjectHide);
+    Send(event);
+    CVisibilitySignal::Send(pObject, bVisible);
+}
+
+QString CViewAccessible::NewEntry(const CPictureState& before, const CPictureState& now)
+{
+    // One more note of the same melody; a new melody or cleared notes say nothing.
+    if (now.nLength != before.nLength || now.nEntered != before.nEntered + 1)
+        return {};
+    for (int i = 0; i < before.nEntered; ++i) {
+        if (now.aEntered[i] != before.aEntered[i])
+            return {};
+    }
+    return now.EntryText(now.nEntered - 1);
+}
+
 void CViewAccessible::Refresh()
 {
     const CPictureState now = State();
@@ -96,37 +123,42 @@ void CViewAccessible::Refresh()
         Send(event);
     }
     if (before.bKeyboardHidden != now.bKeyboardHidden) {
-        QAccessible::State changed;
-        changed.invisible = true;
-        for (int k = 0; k < 8; ++k) {
-            QAccessibleStateChangeEvent event(m_apChild[c_nFirstKeyIndex + k], changed);
-            Send(event);
-        }
+        for (int k = 0; k < 8; ++k)
+            SendVisibility(m_apChild[c_nFirstKeyIndex + k], !now.bKeyboardHidden);
     }
+    // A note that brings the judgement is said with it: the judgement would cut it short.
+    QString entry = NewEntry(before, now);
+    const QString judgement = now.Judgement();
+    if (!entry.isEmpty() && judgement.isEmpty())
+        Announcements().Say(CAnnouncementsAccessible::NOTE, entry, &Send);
+    const QString spokenJudgement
+        = entry.isEmpty() ? judgement : entry + QStringLiteral(". ") + judgement;
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nJudgementIndex]),
-        before.Judgement(), now.Judgement());
+        before.Judgement(), judgement, spokenJudgement);
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nBannerIndex]),
-        before.Banner(), now.Banner());
+        before.Banner(), now.Banner(), now.Banner());
 }
 
-// A text that appears is spoken: its name changes, it shows, and it raises an alert.
-void CViewAccessible::AnnounceShownText(
-    CPictureTextAccessible& item, const QString& strOld, const QString& strNew) const
+// A text that appears is spoken: its name changes, it shows, and it raises an alert; the
+// message goes to the notification of its kind.
+void CViewAccessible::AnnounceShownText(CPictureTextAccessible& item, const QString& strOld,
+    const QString& strNew, const QString& strSpoken) const
 {
     if (strOld == strNew)
         return;
     QAccessibleEvent nameChanged(&item, QAccessible::NameChanged);
     Send(nameChanged);
-    QAccessible::State changed;
-    changed.invisible = true;
-    QAccessibleStateChangeEvent visibility(&item, changed);
-    Send(visibility);
+    if (strOld.isEmpty() != strNew.isEmpty())
+        SendVisibility(&item, !strNew.isEmpty());
     if (strNew.isEmpty())
         return;
     QAccessibleEvent alert(&item, QAccessible::Alert);
     Send(alert);
+    Announcements().Say(&item == m_apChild[c_nBannerIndex] ? CAnnouncementsAccessible::BANNER
+                                                           : CAnnouncementsAccessible::JUDGEMENT,
+        strSpoken, &Send);
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    QAccessibleAnnouncementEvent announcement(&item, strNew);
+    QAccessibleAnnouncementEvent announcement(&item, strSpoken);
     Send(announcement);
 #endif
 }

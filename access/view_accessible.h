@@ -7,12 +7,14 @@
 #include <array>
 #include <memory>
 
+class CAnnouncementsAccessible;
 class CGameView;
 class CKeyAccessible;
 class CPictureTextAccessible;
 
-// The picture as a screen reader sees it: the level banner, the staff, the eight keys and the
-// judgement, in that order. Refresh() tells the reader what changed since the last call.
+// The picture as a screen reader sees it: the level banner, the staff, the eight keys, the
+// judgement and, never shown, what it says aloud, in that order. Refresh() tells the reader what
+// changed since the last call.
 class CViewAccessible : public QAccessibleWidget
 {
 public:
@@ -22,7 +24,8 @@ public:
         c_nStaffIndex = 1,
         c_nFirstKeyIndex = 2, // keys 0..7 follow
         c_nJudgementIndex = 10,
-        c_nChildCount = 11,
+        c_nAnnouncementsIndex = 11,
+        c_nChildCount = 12,
     };
 
     // Also hands every event this picture sends to fnObserver (nullptr: to nobody). Qt passes
@@ -45,8 +48,13 @@ public:
 
 private:
     static void Send(QAccessibleEvent& event);
-    void AnnounceShownText(
-        CPictureTextAccessible& item, const QString& strOld, const QString& strNew) const;
+    // An object shown or hidden: both of the states that go with it, for the reader's cache.
+    static void SendVisibility(QAccessibleInterface* pObject, bool bVisible);
+    void AnnounceShownText(CPictureTextAccessible& item, const QString& strOld,
+        const QString& strNew, const QString& strSpoken) const;
+    // What the smiley of the one note entered since `before` shows, or empty.
+    static QString NewEntry(const CPictureState& before, const CPictureState& now);
+    CAnnouncementsAccessible& Announcements() const;
 
     const CGameView& m_view;
     CNoteInput m_input;

@@ -12,6 +12,7 @@
 #include "window/note_input.h"
 #include "window/note_keys.h"
 #include "window/strip_icon.h"
+#include "window/view_focus_keeper.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,6 +83,9 @@ CMainWindow::CMainWindow(QWidget* pParent)
     m_pView->setFixedSize(c_nViewWidth, c_nViewHeight);
     setCentralWidget(m_pView);
     new CNoteKeys(m_game, this);
+    m_pView->setFocus();
+    new CViewFocusKeeper(this, m_pView);
+    new CViewFocusKeeper(this, m_pView);
     setFixedSize(sizeHint());
 
     // The outer rectangle of 400 x 305 is centred on the primary screen, not clamped.

@@ -17,6 +17,9 @@ CGameView::CGameView(CScene& scene, CMelodyGame& game, QWidget* pParent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
+    // The view holds the keyboard focus while the game is played: the note keys reach the
+    // window through it, and a screen reader follows the game from it.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void CGameView::ShowNewPicture()

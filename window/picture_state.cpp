@@ -29,18 +29,40 @@ CPictureState CPictureState::Read(const CMelodyGame& game, const CScene& scene)
 
 QString CPictureState::StaffText() const
 {
-    QString text = QCoreApplication::translate("Access", "%n Notes.", nullptr, nLength);
-    for (int i = 0; i < nEntered; ++i) {
-        const int k = aEntered[i];
-        const QString name = QString::fromLatin1(c_aszNoteLabel[k]);
-        const char* szVerdict = abRight[i] ? QT_TRANSLATE_NOOP("Access", "right")
-                                           : QT_TRANSLATE_NOOP("Access", "wrong");
-        text += QLatin1Char(' ')
-            + QCoreApplication::translate("Access", "%1: %2, %3.")
-                  .arg(i + 1)
-                  .arg(name, QCoreApplication::translate("Access", szVerdict));
-    }
+    QString text = StaffHead();
+    for (int i = 0; i < nEntered; ++i)
+        text += StaffPart(i);
     return text;
+}
+
+QString CPictureState::StaffHead() const
+{
+    return QCoreApplication::translate("Access", "%n Notes.", nullptr, nLength);
+}
+
+QString CPictureState::StaffPart(int nIndex) const
+{
+    return QLatin1Char(' ')
+        + QCoreApplication::translate("Access", "%1: %2, %3.")
+              .arg(nIndex + 1)
+              .arg(NoteName(nIndex), Verdict(nIndex));
+}
+
+QString CPictureState::EntryText(int nIndex) const
+{
+    return QCoreApplication::translate("Access", "%1, %2").arg(NoteName(nIndex), Verdict(nIndex));
+}
+
+QString CPictureState::NoteName(int nIndex) const
+{
+    return QString::fromLatin1(c_aszNoteLabel[aEntered[nIndex]]);
+}
+
+QString CPictureState::Verdict(int nIndex) const
+{
+    const char* szVerdict = abRight[nIndex] ? QT_TRANSLATE_NOOP("Access", "right")
+                                            : QT_TRANSLATE_NOOP("Access", "wrong");
+    return QCoreApplication::translate("Access", szVerdict);
 }
 
 bool CPictureState::operator==(const CPictureState& other) const

@@ -14,6 +14,14 @@ struct CPictureState
 
     // "3 Notes. 1: F, right. 2: A, wrong." for the length and the notes entered so far.
     QString StaffText() const;
+    // StaffText() is the head ("3 Notes.") followed by one part per entered note (" 1: F, right.").
+    QString StaffHead() const;
+    QString StaffPart(int nIndex) const;
+    // What the smiley of entered note nIndex shows: "F, right".
+    QString EntryText(int nIndex) const;
+    // The key label of entered note nIndex ("F") and its verdict ("right" or "wrong").
+    QString NoteName(int nIndex) const;
+    QString Verdict(int nIndex) const;
     // The shown judgement or banner, empty while it is not shown.
     QString Judgement() const { return bKeyboardHidden ? strJudgement : QString(); }
     QString Banner() const { return bShowLevel ? strBanner : QString(); }

@@ -27,6 +27,10 @@
         <translation>%1: %2, %3.</translation>
     </message>
     <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
         <source>right</source>
         <translation>giusta</translation>
     </message>

@@ -19,7 +19,7 @@ protected:
         CGameWindowTest::SetUp();
         m_pView = QAccessible::queryAccessibleInterface(m_pWindow->View());
         ASSERT_NE(m_pView, nullptr);
-        ASSERT_EQ(m_pView->childCount(), 11);
+        ASSERT_EQ(m_pView->childCount(), 12);
     }
     void TearDown() override
     {
@@ -27,11 +27,12 @@ protected:
         CGameWindowTest::TearDown();
     }
 
-    // Children in order: banner, staff, keys 0..7, judgement.
+    // Children in order: banner, staff, keys 0..7, judgement, what is said aloud.
     QAccessibleInterface* Key(int k) const { return m_pView->child(2 + k); }
     QAccessibleInterface* Staff() const { return m_pView->child(1); }
     QAccessibleInterface* Banner() const { return m_pView->child(0); }
     QAccessibleInterface* Judgement() const { return m_pView->child(10); }
+    QAccessibleInterface* Said(int nKind) const { return m_pView->child(11)->child(nKind); }
 
     QAccessibleInterface* m_pView = nullptr;
 };

@@ -69,7 +69,17 @@ TEST_F(ViewAccessibleTest, PictureHoldsBannerStaffEightKeysAndJudgement)
         // The bridge finds a child again by its id.
         EXPECT_EQ(QAccessible::accessibleInterface(QAccessible::uniqueId(pKey)), pKey);
     }
-    EXPECT_EQ(m_pView->child(11), nullptr);
+    EXPECT_EQ(m_pView->child(12), nullptr);
+    // What is said aloud: notifications under a status bar that is never shown.
+    QAccessibleInterface* pSaid = m_pView->child(11);
+    EXPECT_EQ(pSaid->role(), QAccessible::StatusBar);
+    EXPECT_TRUE(pSaid->state().invisible);
+    EXPECT_EQ(pSaid->childCount(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(Said(i)->role(), QAccessible::Notification);
+        EXPECT_EQ(Said(i)->parent(), pSaid);
+        EXPECT_EQ(QAccessible::accessibleInterface(QAccessible::uniqueId(Said(i))), Said(i));
+    }
     EXPECT_EQ(m_pView->child(-1), nullptr);
     for (QAccessibleInterface* pText : {Banner(), Staff(), Judgement()}) {
         EXPECT_EQ(pText->role(), QAccessible::StaticText);
@@ -146,12 +156,50 @@ TEST_F(ViewAccessibleTest, StaffTextAndItsUpdatesFollowTheEnteredNotes)
               .arg(QLatin1String(c_aszNoteLabel[first]), QLatin1String(c_aszNoteLabel[second]));
     EXPECT_EQ(StaffText(), expected);
     ASSERT_EQ(Count(QAccessible::TextUpdated, Staff()), 1);
-    EXPECT_EQ(g_aEvent.back().strText, expected);
+    EXPECT_EQ(g_aEvent.front().strText, expected);
+    // Two notes that came in one picture are not said: only a note entered alone is.
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(0)), 0);
+    Key(second)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    m_pWindow->DrawScene();
+
+    // Every character has a place on the staff: the head over the clef, each note's part
+    // over its smiley, left to right.
+    auto* pText = Staff()->textInterface();
+    const QRect staff = Staff()->rect();
+    int lastLeft = -1;
+    for (int i = 0; i < pText->characterCount(); ++i) {
+        const QRect character = pText->characterRect(i);
+        EXPECT_FALSE(character.isEmpty()) << i;
+        EXPECT_TRUE(staff.contains(character)) << i;
+        EXPECT_GT(character.left(), lastLeft) << i;
+        EXPECT_EQ(pText->offsetAtPoint(character.center()), i);
+        lastLeft = character.left();
+    }
+    EXPECT_TRUE(pText->characterRect(pText->characterCount()).isEmpty());
 
     // The same picture again tells nothing.
     g_aEvent.clear();
     m_pWindow->DrawScene();
     EXPECT_TRUE(g_aEvent.empty());
+}
+
+TEST_F(ViewAccessibleTest, EachNoteIsSaidAsItsSmileyShowsIt)
+{
+    EndBanner();
+    m_pWindow->DrawScene();
+    g_aEvent.clear();
+    const int wrong = (Game().Melody(0) + 1) % c_nKeyCount;
+    Key(wrong)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    m_pWindow->DrawScene();
+    EXPECT_EQ(Said(0)->text(QAccessible::Name),
+        QStringLiteral("%1, wrong").arg(QLatin1String(c_aszNoteLabel[wrong])));
+    EXPECT_EQ(Count(QAccessible::NameChanged, Said(0)), 1);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(0)), 1);
+    // Deleting the notes says nothing.
+    g_aEvent.clear();
+    Game().OnDeleteNotes();
+    m_pWindow->DrawScene();
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(0)), 0);
 }
 
 TEST_F(ViewAccessibleTest, JudgementHidesTheKeysAndIsAnnounced)
@@ -160,10 +208,16 @@ TEST_F(ViewAccessibleTest, JudgementHidesTheKeysAndIsAnnounced)
     m_pWindow->DrawScene();
     g_aEvent.clear();
 
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 3; ++i) {
+        // The last note alone in its picture.
+        if (i == 2) {
+            m_pWindow->DrawScene();
+            g_aEvent.clear();
+        }
         Key(Game().Melody(i))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
+    }
     ASSERT_TRUE(Game().IsShowingResult());
     ASSERT_TRUE(Game().IsCorrect());
     m_pWindow->DrawScene();
@@ -175,9 +229,15 @@ TEST_F(ViewAccessibleTest, JudgementHidesTheKeysAndIsAnnounced)
     EXPECT_FALSE(Judgement()->state().invisible);
     EXPECT_EQ(Count(QAccessible::NameChanged, Judgement()), 1);
     EXPECT_EQ(Count(QAccessible::Alert, Judgement()), 1);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Judgement()), 1);
+    // The last note comes with the judgement, in the judgement's message.
+    const QString last = QLatin1String(c_aszNoteLabel[Game().Melody(2)]);
+    EXPECT_EQ(Said(1)->text(QAccessible::Name), last + QStringLiteral(", right. ") + name);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(1)), 1);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(0)), 0);
     for (int k = 0; k < 8; ++k) {
         EXPECT_TRUE(Key(k)->state().invisible) << k;
-        EXPECT_EQ(Count(QAccessible::StateChanged, Key(k)), 1) << k;
+        EXPECT_EQ(Count(QAccessible::ObjectHide, Key(k)), 1) << k;
     }
     // While the keys are hidden, the judgement is what stands at their place.
     const QPoint centre = Key(2)->rect().center();
@@ -189,8 +249,12 @@ TEST_F(ViewAccessibleTest, JudgementHidesTheKeysAndIsAnnounced)
     m_pWindow->DrawScene();
     EXPECT_TRUE(Judgement()->state().invisible);
     EXPECT_FALSE(Key(0)->state().invisible);
+    for (int k = 0; k < 8; ++k)
+        EXPECT_EQ(Count(QAccessible::ObjectShow, Key(k)), 1) << k;
+    EXPECT_EQ(Count(QAccessible::ObjectHide, Judgement()), 1);
     EXPECT_EQ(Count(QAccessible::NameChanged, Judgement()), 1);
     EXPECT_EQ(Count(QAccessible::Alert, Judgement()), 0);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(1)), 0);
 }
 
 TEST_F(ViewAccessibleTest, LevelBannerIsAnnouncedWhenItAppears)
@@ -207,6 +271,9 @@ TEST_F(ViewAccessibleTest, LevelBannerIsAnnouncedWhenItAppears)
     EXPECT_EQ(Banner()->text(QAccessible::Name), QStringLiteral("Level 1: 3 Notes"));
     EXPECT_EQ(Count(QAccessible::NameChanged, Banner()), 1);
     EXPECT_EQ(Count(QAccessible::Alert, Banner()), 1);
+    EXPECT_EQ(Said(2)->text(QAccessible::Name), QStringLiteral("Level 1: 3 Notes"));
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Said(2)), 1);
+    EXPECT_EQ(Count(QAccessible::ObjectShow, Banner()), 1);
     EXPECT_EQ(Count(QAccessible::TextUpdated, Staff()), 1);
     EXPECT_EQ(StaffText(), QStringLiteral("3 Notes."));
 }

@@ -41,3 +41,4 @@ from .picture import (BANNER_BLUE, BANNER_PINK, GOLD, HAPPY_YELLOW, KEY_BLUE, KE
                       Image, bounds, near, smileys, worried)
 from .processes import binary, cpu_seconds, cpu_seconds_of, stop_process, stop_wrapped, wait_for
 from .sessions import Session, Weston
+from . import player
