@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Thin wrapper over CMake. `make build` needs no root: it only configures and builds. `make run`,
 # `make test`, `make bench` and `make package` first install what is missing (scripts/install-deps).
 # WERROR=ON turns compiler warnings into errors (CI sets it).

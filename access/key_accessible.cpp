@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "access/key_accessible.h"
 
 #include "access/view_accessible.h"

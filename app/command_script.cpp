@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/command_script.h"
 
 #include "app/command_table.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/display_guard.h"
 
 #include <QByteArray>

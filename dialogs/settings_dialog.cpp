@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "dialogs/settings_dialog.h"
 
 #include "dialogs/form_fit.h"

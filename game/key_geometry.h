@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where things are in the main window, in pixels. Picture coordinates have their origin at the

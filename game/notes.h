@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The eight notes by index (0..7, keyboard order, lowest first): the label on each key, its

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "midi/mirror_filter.h"
 
 bool CMirrorFilter::Pass(std::uintptr_t nSource, int nKey, bool bDown, std::int64_t nNowMs)

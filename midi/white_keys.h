@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The game key (0..7: E F G A B C D E') for a MIDI note number. Notes 52 53 55 57 59 60 62 64

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "window/main_menu_bar.h"
 
 #include "window/help_menu_bridge.h"

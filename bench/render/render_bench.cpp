@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Frame composition: CScene::Compose, the picture without the copy to the window.
 //   build-bench/bench/render/render_bench --benchmark_repetitions=10
 //   --benchmark_report_aggregates_only=true

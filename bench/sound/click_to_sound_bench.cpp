@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Click to sound: the time from CSound::Play to the moment the audio callback hands the note's
 // first sample to the device. The driver is SDL_AUDIODRIVER's (dummy when unset: it runs its
 // callback in real time like a sound card). Plays come at random phases of the 256-sample

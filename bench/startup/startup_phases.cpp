@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Where start-up time goes: each phase of the program's start, timed once in a fresh process
 // (warm-up would hide exactly what is measured). Prints "<phase> <ms>" lines; measure-startup
 // runs it several times under Xvfb and reports medians. Phases run in the program's order, so

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Key bounds against the painted keys; this file runs at one and at two device pixels per pixel.
 #include "accessible_window.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/main_window.h"
 #include "tests/common/game_fixtures.h"
 #include "window/main_menu_bar.h"

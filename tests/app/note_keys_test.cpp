@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"
 #include "game/game_globals.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The channel's mixer on synthetic notes: what a cut, a stop and a natural end sound like.
 #include "audio/voice_mix.h"
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game as a screen reader meets it: its accessibility tree over AT-SPI, read and driven with
 pyatspi, while the disk capture says what was heard.
 

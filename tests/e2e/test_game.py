@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The whole program as a player meets it: real X server, real clicks, captured sound.
 
 Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_game.py [-v] [Test.name]

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program answered from a MIDI keyboard, and the real program with no MIDI at all.
 
 MidiKeyboardTest starts one JACK server (dummy back-end, private name) for all its cases and a

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Without a display, or when the display goes away, the program says so in one line on stderr
 and ends with status 1: no abort, no core, nothing else printed.
 Run: CANTABELL_BINARY=build/cantabell python3 tests/e2e/test_no_display.py

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The game's sound through the servers desktops run: a private PipeWire (with WirePlumber and
 its Pulse layer) and a private PulseAudio, each with a null sink whose monitor is recorded.
 Each server is started once for its class of cases; the game runs with no SDL_AUDIODRIVER.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Starts the real program on its own Xvfb, lets it run a few seconds (banner, first melody,
 a few clicks), then leaves through Game > Exit and checks that it ended cleanly.
 

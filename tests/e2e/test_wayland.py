@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program natively on Wayland: a headless weston of its own, the game on it with the
 wayland platform plugin, a frozen clock and SDL's disk audio driver.
 

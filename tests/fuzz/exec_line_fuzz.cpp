@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: desktop-entry Exec lines. Splitting must never crash, quoting the
 // arguments it found must read back to the same arguments, and an address put into them as an
 // open command must end up as the end of the last argument, nothing after it.

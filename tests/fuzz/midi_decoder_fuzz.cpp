@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The MIDI decoder on arbitrary bytes. The first byte splits the rest into back-end packets
 // (its value is the packet length, 0 for one endless stream); every note that comes out must
 // be a real note number, and a whole note message must always get through afterwards.

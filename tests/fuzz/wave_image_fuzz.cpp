@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // libFuzzer target: the WAVE image parser on arbitrary bytes. A parse that succeeds must
 // describe samples lying wholly inside the image, and reading every one of them must stay there.
 #include "sound/wave_image.h"

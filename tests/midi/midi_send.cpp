@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A MIDI sender for the end-to-end tests: opens a virtual JACK output port and sends what it
 // is told on stdin, one command a line:
 //   on NOTE [VELOCITY]   note-on on channel 1 (velocity 100 unless given)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pictures compiled into the program: the main window cuts the toolbar strip into cells
 // and the About box shows bitmap 112 at its own size, so sizes, formats and the cell layout
 // are contracts. Also the desktop icons shipped beside the program.

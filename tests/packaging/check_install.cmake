@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a staging DESTDIR and checks the result: every file in place, the
 # icons at their nominal sizes, and one application id shared by the program, the desktop
 # entry, the AppStream metadata and the icon names.

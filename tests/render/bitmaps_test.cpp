@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bitmaps compiled into the program: file format, sizes, and where pure white lies.
 #include <QFile>
 #include <QImage>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Fonts asked for by cell height get the largest pixel size whose cell still fits.
 #include "render/cell_font.h"
 

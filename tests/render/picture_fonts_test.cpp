@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture's texts come from the built-in faces: with every system font hidden they take
 // exactly the same room.
 #include "picture_fake.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture at fractional device pixel ratios: lines and fills cover whole device pixels,
 // texts are drawn at the device resolution, bitmaps are enlarged without blur.
 #include "game/melody_game.h"

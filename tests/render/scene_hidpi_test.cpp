@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The picture composed at two device pixels per picture pixel.
 #include "picture_probe.h"
 #include "render/scene.h"

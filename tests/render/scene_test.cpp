@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The composed picture, read back by pixel colours and positions.
 #include "picture_fake.h"
 #include "picture_probe.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Big texts with shadows: drawn straight or through their layer, the picture is the same.
 #include "render/cell_font.h"
 #include "render/shadowed_text.h"

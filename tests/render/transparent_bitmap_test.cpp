@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The XOR / AND / XOR blit: exactly the transparent colour leaves the destination alone.
 #include "render/transparent_bitmap.h"
 

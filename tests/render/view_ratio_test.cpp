@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The view keeps the picture at its window's device pixel ratio and shows it one to one.
 #include "game/melody_game.h"
 #include "picture_probe.h"

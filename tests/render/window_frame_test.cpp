@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's frame: one size only, and toolbar images drawn for the screen's scale.
 #include "app/main_window.h"
 #include "dialogs/about_dialog.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A million random events against the game logic on a virtual clock, with the invariants that
 // keep every array access in bounds checked after each one. Deterministic: the event stream is
 // seeded. The sanitizer build runs it too.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the sound channel hands to the device, recorded sample by sample with SDL's disk driver.
 // Positions are taken in stream samples from the channel's own counters, never from wall-clock
 // sleeps, so the checks hold however slowly the machine runs.

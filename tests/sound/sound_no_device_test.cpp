@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Without a usable sound device every Play fails quietly and nothing else breaks.
 #include "audio/audio_output.h"
 #include "audio/wave_out.h"

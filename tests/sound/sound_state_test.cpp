@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CSound's states and results on a working device (SDL's dummy driver: silent, real-time).
 #include "audio/audio_output.h"
 #include "audio/wave_out.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The WAVE parser against well-formed and broken images. Every image lies in a buffer of
 // exactly its own size, so a read past its end shows up under AddressSanitizer.
 #include "sound/wave_image.h"

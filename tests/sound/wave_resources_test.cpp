@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The eight note images compiled into the program: file layout, length, pitch, level, envelope.
 #include "sound/wave_image.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes the game's pictures: icon PNGs, the toolbar strip and the About picture.
 // Usage: cantabell-artwork <output folder>; tools/artwork/make-artwork files them into the tree.
 #include "icon_painter.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Cantabell developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Paints bitmaps 121..125 into the folder given on the command line (res/bitmaps).
 // With a second folder it also writes 8x enlarged PNG previews there.
 #include "artwork.h"

@@ -1,4 +1,8 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Synthesises the eight note sounds of the little keyboard (E3..E4) as WAVE files.
 
 Run by hand from the repository root; the output is committed:

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Sessions: the real program on a display server of its own.
 
 Session starts an Xvfb on a free display and the game under a frozen clock (faketime) with

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Cantabell developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Private desktop sound servers for end-to-end runs: PipeWire (with WirePlumber and its Pulse
 layer) or PulseAudio, each with a null sink whose monitor is recorded.
 
