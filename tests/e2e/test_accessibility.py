@@ -9,53 +9,21 @@ suite; each case starts its own X server and game through a cantabell_e2e sessio
 
 Run: CANTABELL_BINARY=build/cantabell dbus-run-session -- python3 tests/e2e/test_accessibility.py -v
 """
-import os
-import subprocess
 import time
 import unittest
 
 from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, KEY_NAMES, Generator, Session,
-                           heard_notes, stop_process, wait_for)
+                           heard_notes, wait_for)
+from cantabell_e2e.atspi import AtspiSuite, walk
 
 JUDGEMENT_RIGHT = ["That's it!", "That's right!", "Well done!"]  # by feedback kind
-BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 
-
-def walk(node, depth=0):
-    """Every accessible below node, depth first, skipping what cannot be read."""
-    if node is None or depth > 20:
-        return
-    yield node
-    try:
-        count = node.childCount
-    except Exception:
-        return
-    for i in range(count):
-        try:
-            child = node.getChildAtIndex(i)
-        except Exception:
-            continue
-        yield from walk(child, depth + 1)
-
-
-class AccessibilityTest(unittest.TestCase):
-    launcher = None
-
+class AccessibilityTest(AtspiSuite):
     @classmethod
     def setUpClass(cls):
-        if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-            raise unittest.SkipTest("needs a private session bus: run under dbus-run-session")
-        cls.launcher = subprocess.Popen(
-            [BUS_LAUNCHER, "--launch-immediately", "--a11y=1"],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
+        super().setUpClass()
         global pyatspi
         import pyatspi  # noqa: E402 (talks to the bus started above)
-
-    @classmethod
-    def tearDownClass(cls):
-        stop_process(cls.launcher)
 
     def session(self):
         return Session(extra_env={"QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1"})

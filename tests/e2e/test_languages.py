@@ -8,14 +8,13 @@ One private D-Bus session (run this under dbus-run-session) and one AT-SPI bus s
 
 Run: CANTABELL_BINARY=build/cantabell dbus-run-session -- python3 tests/e2e/test_languages.py -v
 """
-import os
 import subprocess
 import time
 import unittest
 
 from cantabell_e2e import (FAKE_EPOCH, FIRST_MELODY_END, GOLD, Generator, Session, heard_notes,
-                           near, stop_process, wait_for)
-from test_accessibility import BUS_LAUNCHER, walk
+                           near, wait_for)
+from cantabell_e2e.atspi import AtspiSuite, walk
 
 KEYS_ROW = (3, 145, 384, 71)  # picture rectangle of the eight keys
 
@@ -38,24 +37,12 @@ class LayoutSession(Session):
         super().start_app()
 
 
-class LanguagesTest(unittest.TestCase):
-    launcher = None
-
+class LanguagesTest(AtspiSuite):
     @classmethod
     def setUpClass(cls):
-        if not os.environ.get("DBUS_SESSION_BUS_ADDRESS"):
-            raise unittest.SkipTest("needs a private session bus: run under dbus-run-session")
-        cls.launcher = subprocess.Popen(
-            [BUS_LAUNCHER, "--launch-immediately", "--a11y=1"],
-            stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL,
-        )
+        super().setUpClass()
         global pyatspi
         import pyatspi  # noqa: E402 (talks to the bus started above)
-
-    @classmethod
-    def tearDownClass(cls):
-        stop_process(cls.launcher)
 
     def nodes(self, session, wanted, timeout=20):
         """Every accessible of the game once `wanted(nodes)` holds for them, else fails."""

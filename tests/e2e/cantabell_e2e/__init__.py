@@ -24,6 +24,8 @@ Modules, and what most suites use from them (all of it also importable from the 
 - audio      SAMPLE_RATE, NOTE_HZ, onsets(samples), pitch(samples, start), note_of(hz),
              heard_notes(samples, after), read_samples(path).
 - midi       JackServer (jackd, dummy back-end, private name), Sender ($MIDI_SEND's port).
+- atspi      AtspiSuite (a TestCase base that starts one AT-SPI bus for the suite), walk(node),
+             BUS_LAUNCHER (import it as a module: `from cantabell_e2e.atspi import ...`).
 - sound_servers  a private PipeWire or PulseAudio with a recorded null sink (import it as a
              module: `from cantabell_e2e import sound_servers`).
 

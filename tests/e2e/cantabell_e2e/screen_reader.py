@@ -14,10 +14,10 @@ import re
 import subprocess
 import threading
 
+from .atspi import BUS_LAUNCHER
 from .processes import stop_process, wait_for
 from .sessions import Session
 
-BUS_LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
 # "12:07:37.918437 - SPEECH OUTPUT: 'D, right.'{'established': False}" (the voice follows)
 _SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)' ?(\{.*)?$")
 
