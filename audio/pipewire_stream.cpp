@@ -86,7 +86,16 @@ bool CPipeWireStream::Connect()
         events.error = &CPipeWireStream::OnCoreError;
         return events;
     }();
+    // PipeWire's method macros expand to a GNU statement expression, which clang's
+    // -Wpedantic reports at this line; the header offers no function to call instead.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wgnu-statement-expression"
+#endif
     pw_core_add_listener(m_pCore, &pHooks->core, &s_coreEvents, this);
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
     m_pStream = pw_stream_new(m_pCore, "Notes", StreamProperties());
     if (m_pStream == nullptr)
         return false;
@@ -101,7 +110,8 @@ bool CPipeWireStream::Connect()
     }();
     pw_stream_add_listener(m_pStream, &pHooks->stream, &s_events, this);
     std::uint8_t aBuffer[512];
-    spa_pod_builder builder = SPA_POD_BUILDER_INIT(aBuffer, sizeof aBuffer);
+    spa_pod_builder builder {};
+    spa_pod_builder_init(&builder, aBuffer, sizeof aBuffer);
     spa_audio_info_raw info {};
     info.format = SPA_AUDIO_FORMAT_S16;
     info.channels = 1;
