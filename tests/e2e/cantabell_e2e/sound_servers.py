@@ -9,6 +9,7 @@ sockets, and is started and stopped by process id, so that servers other people 
 same machine are never touched. The game started against one gets that runtime folder.
 """
 import ctypes
+import json
 import os
 import shutil
 import signal
@@ -146,7 +147,7 @@ class PipeWire(Server):
         self._spawn("pipewire")
         if not wait_for(lambda: os.path.exists(os.path.join(self.runtime, "pipewire-0")), 30):
             raise RuntimeError("pipewire did not start")
-        self._spawn("wireplumber")
+        self._start_session_manager()
         self._spawn("pipewire-pulse")
         if not wait_for(lambda: self.run("pactl", "info").returncode == 0, 30):
             raise RuntimeError("pipewire-pulse did not start")
@@ -159,6 +160,28 @@ class PipeWire(Server):
 
     def streams(self):
         return self.run("pw-dump").stdout
+
+    def _session_manager_connected(self):
+        for obj in json.loads(self.run("pw-dump").stdout or "[]"):
+            props = obj.get("info", {}).get("props", {})
+            if obj.get("type") == "PipeWire:Interface:Client" \
+                    and props.get("application.name") == "WirePlumber":
+                return True
+        return False
+
+    def _start_session_manager(self, attempts=3):
+        """WirePlumber, which links every stream to its sink. Right after a server restart it
+        can end at once (seen: then nothing is ever linked, the game's stream and the recorder
+        alike), so it is started again until it has connected, as a desktop's service manager
+        would."""
+        for _ in range(attempts):
+            proc = self._spawn("wireplumber")
+            if wait_for(lambda: proc.poll() is not None or self._session_manager_connected(), 10) \
+                    and proc.poll() is None:
+                return
+            stop_process(proc)
+            self.procs.remove(proc)
+        raise RuntimeError("wireplumber did not connect")
 
 
 class PulseAudio(Server):
