@@ -9,6 +9,8 @@
 #include "access/visibility_signal.h"
 #include "window/game_view.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 CViewAccessible::EventObserver g_fnEventObserver = nullptr;
@@ -134,8 +136,11 @@ void CViewAccessible::Refresh()
     const QString judgement = now.Judgement();
     if (!entry.isEmpty() && judgement.isEmpty())
         Announcements().Say(CAnnouncementsAccessible::NOTE, entry, &Send);
-    const QString spokenJudgement
-        = entry.isEmpty() ? judgement : entry + QStringLiteral(". ") + judgement;
+    //: A note just entered (%1, e.g. "E, right") and the judgement it brought (%2), said
+    //: together as two sentences.
+    const QString spokenJudgement = entry.isEmpty()
+        ? judgement
+        : QCoreApplication::translate("Access", "%1. %2").arg(entry, judgement);
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nJudgementIndex]),
         before.Judgement(), judgement, spokenJudgement);
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nBannerIndex]),

@@ -3,6 +3,7 @@
 
 #include "app/command_line.h"
 
+#include "app/translations.h"
 #include "cantabell/build_info.h"
 
 #include <algorithm>
@@ -29,6 +30,36 @@ QString OptionNames(const QCommandLineOption& option)
     return text;
 }
 
+// A text of the terminal in the player's language: parsed before the application object
+// exists, the command line cannot use QCoreApplication::translate.
+QString Text(const char* szSource)
+{
+    return CTranslations::Translate("Terminal", szSource);
+}
+
+// Qt's complaints about the command line come in English, the application object being
+// absent: the game's catalogue carries them in the player's language.
+const char* const c_aszQtProblems[] = {
+    QT_TRANSLATE_NOOP("Terminal", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("Terminal", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("Terminal", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("Terminal", "Unexpected value after '%1'."),
+};
+
+QString TranslateQtProblem(const QString& strProblem)
+{
+    for (const char* szSource : c_aszQtProblems) {
+        const QStringList astrAround = QString::fromLatin1(szSource).split(QStringLiteral("%1"));
+        const QString& head = astrAround.constFirst();
+        const QString& tail = astrAround.constLast();
+        if (strProblem.size() > head.size() + tail.size() && strProblem.startsWith(head)
+            && strProblem.endsWith(tail))
+            return Text(szSource).arg(
+                strProblem.mid(head.size(), strProblem.size() - head.size() - tail.size()));
+    }
+    return strProblem;
+}
+
 void Write(std::FILE* pStream, const QString& strText)
 {
     const QByteArray bytes = strText.toLocal8Bit();
@@ -39,12 +70,13 @@ void Write(std::FILE* pStream, const QString& strText)
 } // namespace
 
 CCommandLine::CCommandLine()
-    : m_optHelp(
-        {QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Show this help and exit."))
+    : m_optHelp({QStringLiteral("h"), QStringLiteral("help")},
+        Text(QT_TRANSLATE_NOOP("Terminal", "Show this help and exit.")))
     , m_optVersion({QStringLiteral("v"), QStringLiteral("version")},
-          QStringLiteral("Show the version and exit."))
+          Text(QT_TRANSLATE_NOOP("Terminal", "Show the version and exit.")))
     , m_optSing(QStringLiteral("sing"),
-          QStringLiteral("Answer by singing: the microphone listens while you answer."))
+          Text(QT_TRANSLATE_NOOP(
+              "Terminal", "Answer by singing: the microphone listens while you answer.")))
 {
     // Qt's options are single-dash words (-platform xcb); the game's take one or two dashes.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -95,9 +127,9 @@ CCommandLine::EOutcome CCommandLine::Parse(const QStringList& astrArgs)
     m_nExitCode = 0;
     QString problem;
     if (!m_parser.parse(astrArgs))
-        problem = m_parser.errorText();
+        problem = TranslateQtProblem(m_parser.errorText());
     else if (!m_parser.positionalArguments().isEmpty())
-        problem = QStringLiteral("unexpected argument '%1'.")
+        problem = Text(QT_TRANSLATE_NOOP("Terminal", "unexpected argument '%1'."))
                       .arg(m_parser.positionalArguments().constFirst());
     if (!problem.isEmpty()) {
         m_strError = QStringLiteral("cantabell: ") + problem + QStringLiteral("\n\n") + HelpText();
@@ -130,13 +162,19 @@ QString CCommandLine::HelpText() const
     qsizetype width = 0;
     for (const QCommandLineOption& option : m_aVisible)
         width = std::max(width, OptionNames(option).size());
-    QString text = QStringLiteral("Usage: cantabell [options]\n"
-                                  "Ear-training game: listen to a short melody and play it back "
-                                  "on a little keyboard.\n\nOptions:\n");
+    //: The program's name, cantabell, stays as it is.
+    QString text = Text(QT_TRANSLATE_NOOP("Terminal", "Usage: cantabell [options]"))
+        + QLatin1Char('\n')
+        + Text(QT_TRANSLATE_NOOP("Terminal",
+            "Ear-training game: listen to a short melody and play it back on a little keyboard."))
+        + QStringLiteral("\n\n") + Text(QT_TRANSLATE_NOOP("Terminal", "Options:"))
+        + QLatin1Char('\n');
     for (const QCommandLineOption& option : m_aVisible)
         text += QStringLiteral("  ") + OptionNames(option).leftJustified(width + 2)
             + option.description() + QLatin1Char('\n');
-    text += QStringLiteral("\nQt's own options are accepted as well, such as -platform wayland "
-                           "or -style fusion.\n");
+    text += QLatin1Char('\n')
+        + Text(QT_TRANSLATE_NOOP("Terminal",
+            "Qt's own options are accepted as well, such as -platform wayland or -style fusion."))
+        + QLatin1Char('\n');
     return text;
 }

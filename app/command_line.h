@@ -12,7 +12,7 @@
 // The program's command line: the game's own options, --help and --version, and Qt's own
 // options (-platform, -style, -display...), which are accepted here and left in argv for
 // QApplication. Parsed before the application object exists, so that --help and --version
-// work without a display.
+// work without a display; its texts speak the language CTranslations::Load chose.
 class CCommandLine
 {
 public:

@@ -3,6 +3,8 @@
 
 #include "app/display_guard.h"
 
+#include "app/translations.h"
+
 #include <QByteArray>
 #include <QtGlobal>
 #include <atomic>
@@ -29,35 +31,42 @@ bool g_bStarting = false;
 QString g_strDisplay; // DescribeDisplay() of the plugins Qt tries
 std::vector<SHeldMessage> g_aHeld;
 
-// Prints "cantabell: <what> <display>[: <reason>]" and ends the process at once: Qt is in the
-// middle of starting or of failing, so neither destructors nor exit handlers may run now.
+// A text of the terminal in the player's language, which the display guard speaks before the
+// application object has its catalogues.
+QString Text(const char* szSource)
+{
+    return CTranslations::Translate("Terminal", szSource);
+}
+
+// Prints "cantabell: " and szWhat with the display for %1, and ends the process at once: Qt is
+// in the middle of starting or of failing, so neither destructors nor exit handlers may run now.
 // Several threads may see the broken connection at once: only the first one speaks, the others
 // wait for it to end the process.
-[[noreturn]] void Fail(const char* szWhat, const QString& strReason)
+[[noreturn]] void Fail(const char* szWhat)
 {
     static std::atomic<bool> s_bFailing {false};
     if (s_bFailing.exchange(true)) {
         for (;;)
             pause();
     }
-    QString line = QStringLiteral("cantabell: ") + QString::fromLatin1(szWhat) + QLatin1Char(' ')
-        + g_strDisplay;
-    if (!strReason.isEmpty())
-        line += QStringLiteral(": ") + strReason;
+    const QString line = QStringLiteral("cantabell: ") + Text(szWhat).arg(g_strDisplay);
     const QByteArray bytes = (line + QLatin1Char('\n')).toLocal8Bit();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
     std::fflush(stderr);
     _exit(1);
 }
 
-// Why no plugin started, when a held message says more than "could not connect".
-QString HeldReason()
+// Why no plugin started, as Fail's text: the held messages may say more than "could not
+// connect".
+const char* StartFailure()
 {
     for (const SHeldMessage& msg : g_aHeld) {
         if (msg.text.contains(QLatin1String("Could not find the Qt platform plugin")))
-            return QStringLiteral("its Qt platform plugin is not installed");
+            return QT_TRANSLATE_NOOP(
+                "Terminal", "cannot open the display %1: its Qt platform plugin is not installed");
     }
-    return QString();
+    //: %1: the display's name and kind, e.g. ":0" (X11).
+    return QT_TRANSLATE_NOOP("Terminal", "cannot open the display %1");
 }
 
 void Forward(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -71,13 +80,13 @@ void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QStr
     if (g_bStarting) {
         // A fatal message while the application object is made: no platform plugin started.
         if (type == QtFatalMsg)
-            Fail("cannot open the display", HeldReason());
+            Fail(StartFailure());
         g_aHeld.push_back({type, QByteArray(context.file), QByteArray(context.function),
             QByteArray(context.category), context.line, text});
         return;
     }
     if (CDisplayGuard::IsConnectionLost(text))
-        Fail("lost the display", QString());
+        Fail(QT_TRANSLATE_NOOP("Terminal", "lost the display %1"));
     Forward(type, context, text);
 }
 
@@ -121,7 +130,7 @@ QString CDisplayGuard::DescribeDisplay(const QStringList& astrPlatform)
         if (platform == QLatin1String("xcb")) {
             const QString display = qEnvironmentVariable("DISPLAY");
             astrParts << (display.isEmpty()
-                    ? QStringLiteral("(X11, DISPLAY is not set)")
+                    ? Text(QT_TRANSLATE_NOOP("Terminal", "(X11, DISPLAY is not set)"))
                     : QLatin1Char('"') + display + QStringLiteral("\" (X11)"));
         } else if (IsWayland(platform)) {
             QString display = qEnvironmentVariable("WAYLAND_DISPLAY");
@@ -129,11 +138,15 @@ QString CDisplayGuard::DescribeDisplay(const QStringList& astrPlatform)
                 display = QStringLiteral("wayland-0");
             astrParts << QLatin1Char('"') + display + QStringLiteral("\" (Wayland)");
         } else {
-            astrParts << QStringLiteral("(platform \"") + platform + QStringLiteral("\")");
+            astrParts << Text(QT_TRANSLATE_NOOP("Terminal", "(platform \"%1\")")).arg(platform);
         }
     }
     astrParts.removeDuplicates();
-    return astrParts.join(QStringLiteral(" or "));
+    QString text = astrParts.value(0);
+    for (qsizetype i = 1; i < astrParts.size(); ++i)
+        //: Two displays the game tried, e.g. ":0" (X11) or "wayland-0" (Wayland).
+        text = Text(QT_TRANSLATE_NOOP("Terminal", "%1 or %2")).arg(text, astrParts[i]);
+    return text;
 }
 
 bool CDisplayGuard::IsConnectionLost(const QString& strMessage)

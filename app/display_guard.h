@@ -15,7 +15,8 @@ class CDisplayGuard
 public:
     // Installs the handler before the application object is made. Until Started() the
     // platform plugin's own complaints are held back: if the plugin fails they are replaced by
-    // the one line, otherwise they are passed on.
+    // the one line, otherwise they are passed on. After CTranslations::Load, for the line in
+    // the player's language.
     static void Install(int argc, char** argv);
     // Called once the application object exists.
     static void Started();

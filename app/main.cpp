@@ -7,6 +7,7 @@
 #include "app/main_window.h"
 #include "app/startup_trace.h"
 #include "app/translations.h"
+#include "audio/wave_out.h"
 #include "cantabell/build_info.h"
 #include "window/home_row.h"
 
@@ -32,6 +33,9 @@ public:
         setWindowIcon(icon);
         CStartupTrace::Install();
         CTranslations::Install(*this);
+        CWaveOut::Instance().SetSilenceNotice(
+            QCoreApplication::translate("Terminal", "no sound output; the game plays silently")
+                .toStdString());
         CHomeRow::ReadLayout();
         m_pMainWindow = std::make_unique<CMainWindow>();
         CStartupTrace::Mark("window");
@@ -61,7 +65,9 @@ private:
 int main(int argc, char** argv)
 {
     CStartupTrace::Mark("main");
-    // Before the application object, so that --help and --version need no display.
+    // Before the application object, so that --help and --version need no display; in the
+    // player's language, like the display guard's complaint.
+    CTranslations::Load();
     CCommandLine commandLine;
     if (commandLine.Parse(CCommandLine::Arguments(argc, argv)) == CCommandLine::EOutcome::Exit)
         return commandLine.Print();

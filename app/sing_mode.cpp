@@ -6,6 +6,7 @@
 #include "game/melody_game.h"
 #include "sing/aubio_pitch.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -17,6 +18,12 @@ std::int64_t NowMs()
     return std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now().time_since_epoch())
         .count();
+}
+
+// One line on stderr, after the program's name.
+void Say(const QString& strText)
+{
+    std::fprintf(stderr, "cantabell: %s\n", strText.toLocal8Bit().constData());
 }
 
 } // namespace
@@ -37,8 +44,9 @@ bool CSingMode::Start()
     std::string strError;
     auto pDetector = CAubioPitch::Create("yinfft", strError);
     if (!pDetector) {
-        std::fprintf(
-            stderr, "cantabell: cannot listen (%s); answer with the keys\n", strError.c_str());
+        //: %1: why, in the words of the pitch detector's library (English).
+        Say(QCoreApplication::translate("Terminal", "cannot listen (%1); answer with the keys")
+                .arg(QString::fromLocal8Bit(strError.c_str())));
         return false;
     }
     m_pCapture = std::make_unique<CVoiceCapture>(
@@ -55,7 +63,7 @@ void CSingMode::Tick(bool bDialogOpen)
         return;
     if (!m_bReported && m_pCapture->State() == CVoiceCapture::EState::Failed) {
         m_bReported = true;
-        std::fputs("cantabell: no microphone; answer with the keys\n", stderr);
+        Say(QCoreApplication::translate("Terminal", "no microphone; answer with the keys"));
     }
     const bool bListening = m_window.IsOpen(m_game, bDialogOpen, NowMs());
     // A fresh answer: its octave is found again from what is sung.

@@ -30,21 +30,60 @@ bool IsTraditionalChinese(const QString& strLanguage)
             || strLanguage.contains(QLatin1String("Hant")));
 }
 
-// The translators live as long as the application (its children); a second Install replaces
-// them.
+// The game's catalogue and Qt's, loaded before the application object exists or for it; once
+// installed they are its children and live as long as it does. A new catalogue replaces them.
 QPointer<QTranslator> g_pGame;
 QPointer<QTranslator> g_pQt;
+QString g_strLoaded; // the catalogue g_pGame holds; empty for none
 
-void Replace(QCoreApplication& app, QPointer<QTranslator>& pOld, QTranslator* pNew)
+// The catalogue for the environment; empty when the source texts stay.
+QString SystemCatalogue()
 {
-    if (pOld != nullptr) {
-        QCoreApplication::removeTranslator(pOld);
-        delete pOld.data();
-    }
-    pOld = pNew;
-    if (pNew != nullptr) {
-        pNew->setParent(&app);
-        QCoreApplication::installTranslator(pNew);
+    if (CTranslations::MessagesInC())
+        return {};
+    return CTranslations::Choose(QLocale::system().uiLanguages());
+}
+
+// A translator for a catalogue file, or null when it does not load.
+QTranslator* LoadFile(const QString& strFile, const QString& strDir)
+{
+    auto* pTranslator = new QTranslator;
+    if (pTranslator->load(strFile, strDir))
+        return pTranslator;
+    delete pTranslator;
+    return nullptr;
+}
+
+// Makes strName's catalogues the loaded ones (a translator removes itself from the application
+// when deleted); false, with none loaded, when the game's catalogue does not load.
+bool LoadCatalogue(const QString& strName)
+{
+    if (!strName.isEmpty() && strName == g_strLoaded)
+        return true;
+    delete g_pGame.data();
+    delete g_pQt.data();
+    g_strLoaded.clear();
+    g_pGame = strName.isEmpty() ? nullptr : LoadFile(c_strPrefix + strName, c_strCatalogueDir);
+    if (g_pGame == nullptr)
+        return false;
+    // Qt's catalogue is optional: without it the standard buttons stay English.
+    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    g_pQt = LoadFile(QStringLiteral("qtbase_") + strName, dir);
+    if (g_pQt == nullptr)
+        g_pQt = LoadFile(QStringLiteral("qtbase_") + strName.section(QLatin1Char('_'), 0, 0), dir);
+    g_strLoaded = strName;
+    return true;
+}
+
+// Puts the loaded catalogues in front of app's texts, the game's first.
+void InstallLoaded(QCoreApplication& app)
+{
+    for (QTranslator* pTranslator : {g_pQt.data(), g_pGame.data()}) {
+        if (pTranslator == nullptr)
+            continue;
+        pTranslator->setParent(&app);
+        QCoreApplication::removeTranslator(pTranslator);
+        QCoreApplication::installTranslator(pTranslator);
     }
 }
 
@@ -91,36 +130,28 @@ bool CTranslations::MessagesInC()
     return base.isEmpty() || base == QLatin1String("C") || base == QLatin1String("POSIX");
 }
 
+QString CTranslations::Load()
+{
+    LoadCatalogue(SystemCatalogue());
+    return g_strLoaded;
+}
+
 QString CTranslations::Install(QCoreApplication& app)
 {
-    if (MessagesInC()) {
-        InstallCatalogue(app, QString());
-        return {};
-    }
-    const QString name = Choose(QLocale::system().uiLanguages());
-    if (name.isEmpty() || !InstallCatalogue(app, name))
-        return {};
-    return name;
+    Load();
+    InstallLoaded(app);
+    return g_strLoaded;
 }
 
 bool CTranslations::InstallCatalogue(QCoreApplication& app, const QString& strName)
 {
-    auto* pGame = new QTranslator;
-    if (!pGame->load(c_strPrefix + strName, c_strCatalogueDir)) {
-        delete pGame;
-        Replace(app, g_pGame, nullptr);
-        Replace(app, g_pQt, nullptr);
-        return false;
-    }
-    // Qt's catalogue is optional: without it the standard buttons stay English.
-    auto* pQt = new QTranslator;
-    const QString dir = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (!pQt->load(QStringLiteral("qtbase_") + strName, dir)
-        && !pQt->load(QStringLiteral("qtbase_") + strName.section(QLatin1Char('_'), 0, 0), dir)) {
-        delete pQt;
-        pQt = nullptr;
-    }
-    Replace(app, g_pQt, pQt);
-    Replace(app, g_pGame, pGame);
-    return true;
+    const bool bLoaded = LoadCatalogue(strName);
+    InstallLoaded(app);
+    return bLoaded;
+}
+
+QString CTranslations::Translate(const char* szContext, const char* szSource)
+{
+    const QString text = g_pGame != nullptr ? g_pGame->translate(szContext, szSource) : QString();
+    return text.isEmpty() ? QString::fromUtf8(szSource) : text;
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <pthread.h>
+#include <utility>
 
 namespace {
 
@@ -86,6 +87,12 @@ std::string CWaveOut::Driver() const
 {
     const std::lock_guard<std::mutex> lock(m_mutex);
     return m_eState == EState::Open ? m_strDriver : std::string();
+}
+
+void CWaveOut::SetSilenceNotice(std::string strNotice)
+{
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_strSilenceNotice = std::move(strNotice);
 }
 
 void CWaveOut::AttemptAndWait(std::unique_lock<std::mutex>& lock)
@@ -302,7 +309,7 @@ void CWaveOut::TryOpen()
     } else {
         static bool s_bTold = false;
         if (!s_bTold)
-            std::fputs("cantabell: no sound output; the game plays silently\n", stderr);
+            std::fprintf(stderr, "cantabell: %s\n", m_strSilenceNotice.c_str());
         s_bTold = true;
         m_eState = EState::Failed;
         if (nStamp != m_nFailedStamp)

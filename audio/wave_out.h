@@ -67,6 +67,9 @@ public:
     bool IsOpen() const { return m_bOpen.load(std::memory_order_acquire); }
     // The output's driver: an SDL driver's name, or "pipewire" natively ("" when closed).
     std::string Driver() const;
+    // What the one line on stderr says after "cantabell: " when the output first fails to
+    // open (UTF-8; the English text unless the caller gives the player's language).
+    void SetSilenceNotice(std::string strNotice);
 
     // Starts nSamples samples at pPcm (signed 16-bit little-endian, 22050 Hz mono), cutting off
     // the sound that plays; bLoop repeats it until the next Play or Stop. A null pPcm stops all
@@ -155,6 +158,7 @@ private:
     bool m_bKeepOpen = false; // the open driver is a recording or a card stand-in: never rests
     std::uint64_t m_nAttempts = 0; // attempts ended
     std::string m_strDriver;
+    std::string m_strSilenceNotice = "no sound output; the game plays silently";
     Clock::time_point m_retryAt {};
     int m_nRetryMs = c_nRetryMs; // the wait after the next failed attempt
     std::uint64_t m_nFailedStamp = 0; // AudioOutput::ServerStamp at the latest failure

@@ -42,6 +42,11 @@
         <source>wrong</source>
         <translation>خاطئة</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A note just entered (%1, e.g. &quot;E, right&quot;) and the judgement it brought (%2), said together as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -315,6 +320,97 @@ with the given filename extension.</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>خيار غير معروف «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>خيارات غير معروفة: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>قيمة مفقودة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>قيمة غير متوقعة بعد «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>عرض هذه المساعدة ثم الخروج.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>عرض الإصدار ثم الخروج.</translation>
+    </message>
+    <message>
+        <source>Answer by singing: the microphone listens while you answer.</source>
+        <translation>الإجابة بالغناء: يستمع الميكروفون أثناء إجابتك.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>معامل غير متوقع «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: cantabell [options]</source>
+        <extracomment>The program&apos;s name, cantabell, stays as it is.</extracomment>
+        <translation>الاستخدام: cantabell [خيارات]</translation>
+    </message>
+    <message>
+        <source>Ear-training game: listen to a short melody and play it back on a little keyboard.</source>
+        <translation>لعبة لتدريب الأذن: استمع إلى لحن قصير ثم اعزفه على لوحة مفاتيح صغيرة.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>الخيارات:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options are accepted as well, such as -platform wayland or -style fusion.</source>
+        <translation>تُقبل خيارات Qt الخاصة أيضًا، مثل -platform wayland أو -style fusion.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: its Qt platform plugin is not installed</source>
+        <translation>تعذّر فتح الشاشة %1: ملحق منصة Qt الخاص بها غير مثبّت</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <extracomment>%1: the display&apos;s name and kind, e.g. &quot;:0&quot; (X11).</extracomment>
+        <translation>تعذّر فتح الشاشة %1</translation>
+    </message>
+    <message>
+        <source>lost the display %1</source>
+        <translation>انقطع الاتصال بالشاشة %1</translation>
+    </message>
+    <message>
+        <source>(X11, DISPLAY is not set)</source>
+        <translation>(X11، المتغير DISPLAY غير معيّن)</translation>
+    </message>
+    <message>
+        <source>(platform &quot;%1&quot;)</source>
+        <translation>(المنصة «%1»)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two displays the game tried, e.g. &quot;:0&quot; (X11) or &quot;wayland-0&quot; (Wayland).</extracomment>
+        <translation>%1 أو %2</translation>
+    </message>
+    <message>
+        <source>no sound output; the game plays silently</source>
+        <translation>لا يوجد مخرج صوت؛ ستعمل اللعبة بصمت</translation>
+    </message>
+    <message>
+        <source>cannot listen (%1); answer with the keys</source>
+        <extracomment>%1: why, in the words of the pitch detector&apos;s library (English).</extracomment>
+        <translation>تعذّر الاستماع (%1)؛ أجب بالمفاتيح</translation>
+    </message>
+    <message>
+        <source>no microphone; answer with the keys</source>
+        <translation>لا يوجد ميكروفون؛ أجب بالمفاتيح</translation>
     </message>
 </context>
 <context>

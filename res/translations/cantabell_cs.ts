@@ -39,6 +39,11 @@
         <source>wrong</source>
         <translation>špatně</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A note just entered (%1, e.g. &quot;E, right&quot;) and the judgement it brought (%2), said together as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -306,6 +311,97 @@ není přiřazena žádná aplikace.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Neznámá volba „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Neznámé volby: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Chybí hodnota za „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Neočekávaná hodnota za „%1“.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Zobrazit tuto nápovědu a skončit.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Zobrazit verzi a skončit.</translation>
+    </message>
+    <message>
+        <source>Answer by singing: the microphone listens while you answer.</source>
+        <translation>Odpovídat zpěvem: mikrofon poslouchá, zatímco odpovídáš.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>neočekávaný argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: cantabell [options]</source>
+        <extracomment>The program&apos;s name, cantabell, stays as it is.</extracomment>
+        <translation>Použití: cantabell [volby]</translation>
+    </message>
+    <message>
+        <source>Ear-training game: listen to a short melody and play it back on a little keyboard.</source>
+        <translation>Hra pro výcvik sluchu: poslechni si krátkou melodii a zahraj ji na malé klaviatuře.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Volby:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options are accepted as well, such as -platform wayland or -style fusion.</source>
+        <translation>Přijímají se i vlastní volby Qt, například -platform wayland nebo -style fusion.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: its Qt platform plugin is not installed</source>
+        <translation>nelze otevřít displej %1: jeho platformní modul Qt není nainstalován</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <extracomment>%1: the display&apos;s name and kind, e.g. &quot;:0&quot; (X11).</extracomment>
+        <translation>nelze otevřít displej %1</translation>
+    </message>
+    <message>
+        <source>lost the display %1</source>
+        <translation>spojení s displejem %1 bylo ztraceno</translation>
+    </message>
+    <message>
+        <source>(X11, DISPLAY is not set)</source>
+        <translation>(X11, proměnná DISPLAY není nastavena)</translation>
+    </message>
+    <message>
+        <source>(platform &quot;%1&quot;)</source>
+        <translation>(platforma „%1“)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two displays the game tried, e.g. &quot;:0&quot; (X11) or &quot;wayland-0&quot; (Wayland).</extracomment>
+        <translation>%1 nebo %2</translation>
+    </message>
+    <message>
+        <source>no sound output; the game plays silently</source>
+        <translation>žádný zvukový výstup; hra běží bez zvuku</translation>
+    </message>
+    <message>
+        <source>cannot listen (%1); answer with the keys</source>
+        <extracomment>%1: why, in the words of the pitch detector&apos;s library (English).</extracomment>
+        <translation>nelze poslouchat (%1); odpovídej klávesami</translation>
+    </message>
+    <message>
+        <source>no microphone; answer with the keys</source>
+        <translation>žádný mikrofon; odpovídej klávesami</translation>
     </message>
 </context>
 <context>

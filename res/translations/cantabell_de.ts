@@ -38,6 +38,11 @@
         <source>wrong</source>
         <translation>falsch</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A note just entered (%1, e.g. &quot;E, right&quot;) and the judgement it brought (%2), said together as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -303,6 +308,97 @@ ist keine Anwendung zugeordnet.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Unbekannte Option „%1“.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Unbekannte Optionen: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Fehlender Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Unerwarteter Wert nach „%1“.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version anzeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Answer by singing: the microphone listens while you answer.</source>
+        <translation>Singend antworten: Das Mikrofon hört zu, während du antwortest.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Usage: cantabell [options]</source>
+        <extracomment>The program&apos;s name, cantabell, stays as it is.</extracomment>
+        <translation>Aufruf: cantabell [Optionen]</translation>
+    </message>
+    <message>
+        <source>Ear-training game: listen to a short melody and play it back on a little keyboard.</source>
+        <translation>Gehörbildungsspiel: Hör dir eine kurze Melodie an und spiel sie auf einer kleinen Tastatur nach.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options are accepted as well, such as -platform wayland or -style fusion.</source>
+        <translation>Auch die eigenen Optionen von Qt werden angenommen, etwa -platform wayland oder -style fusion.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: its Qt platform plugin is not installed</source>
+        <translation>Anzeige %1 kann nicht geöffnet werden: Das zugehörige Qt-Plattform-Plugin ist nicht installiert</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <extracomment>%1: the display&apos;s name and kind, e.g. &quot;:0&quot; (X11).</extracomment>
+        <translation>Anzeige %1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>lost the display %1</source>
+        <translation>Verbindung zur Anzeige %1 verloren</translation>
+    </message>
+    <message>
+        <source>(X11, DISPLAY is not set)</source>
+        <translation>(X11, DISPLAY ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>(platform &quot;%1&quot;)</source>
+        <translation>(Plattform „%1“)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two displays the game tried, e.g. &quot;:0&quot; (X11) or &quot;wayland-0&quot; (Wayland).</extracomment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>no sound output; the game plays silently</source>
+        <translation>keine Tonausgabe; das Spiel läuft ohne Ton</translation>
+    </message>
+    <message>
+        <source>cannot listen (%1); answer with the keys</source>
+        <extracomment>%1: why, in the words of the pitch detector&apos;s library (English).</extracomment>
+        <translation>Zuhören nicht möglich (%1); antworte mit den Tasten</translation>
+    </message>
+    <message>
+        <source>no microphone; answer with the keys</source>
+        <translation>kein Mikrofon; antworte mit den Tasten</translation>
     </message>
 </context>
 <context>

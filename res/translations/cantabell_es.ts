@@ -38,6 +38,11 @@
         <source>wrong</source>
         <translation>incorrecta</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A note just entered (%1, e.g. &quot;E, right&quot;) and the judgement it brought (%2), said together as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -303,6 +308,97 @@ a la extensión de archivo indicada.</translation>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Opción desconocida «%1».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Opciones desconocidas: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Falta un valor después de «%1».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valor inesperado después de «%1».</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Mostrar esta ayuda y salir.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Mostrar la versión y salir.</translation>
+    </message>
+    <message>
+        <source>Answer by singing: the microphone listens while you answer.</source>
+        <translation>Responder cantando: el micrófono escucha mientras respondes.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Usage: cantabell [options]</source>
+        <extracomment>The program&apos;s name, cantabell, stays as it is.</extracomment>
+        <translation>Uso: cantabell [opciones]</translation>
+    </message>
+    <message>
+        <source>Ear-training game: listen to a short melody and play it back on a little keyboard.</source>
+        <translation>Juego de entrenamiento auditivo: escucha una melodía corta y tócala en un pequeño teclado.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options are accepted as well, such as -platform wayland or -style fusion.</source>
+        <translation>También se aceptan las opciones propias de Qt, como -platform wayland o -style fusion.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: its Qt platform plugin is not installed</source>
+        <translation>no se puede abrir la pantalla %1: su complemento de plataforma de Qt no está instalado</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <extracomment>%1: the display&apos;s name and kind, e.g. &quot;:0&quot; (X11).</extracomment>
+        <translation>no se puede abrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>lost the display %1</source>
+        <translation>se perdió la conexión con la pantalla %1</translation>
+    </message>
+    <message>
+        <source>(X11, DISPLAY is not set)</source>
+        <translation>(X11, DISPLAY no está definida)</translation>
+    </message>
+    <message>
+        <source>(platform &quot;%1&quot;)</source>
+        <translation>(plataforma «%1»)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two displays the game tried, e.g. &quot;:0&quot; (X11) or &quot;wayland-0&quot; (Wayland).</extracomment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>no sound output; the game plays silently</source>
+        <translation>no hay salida de sonido; el juego sigue sin sonido</translation>
+    </message>
+    <message>
+        <source>cannot listen (%1); answer with the keys</source>
+        <extracomment>%1: why, in the words of the pitch detector&apos;s library (English).</extracomment>
+        <translation>no se puede escuchar (%1); responde con las teclas</translation>
+    </message>
+    <message>
+        <source>no microphone; answer with the keys</source>
+        <translation>no hay micrófono; responde con las teclas</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,11 @@
         <source>wrong</source>
         <translation>fausse</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <extracomment>A note just entered (%1, e.g. &quot;E, right&quot;) and the judgement it brought (%2), said together as two sentences.</extracomment>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>CAboutDlg</name>
@@ -303,6 +308,97 @@ with the given filename extension.</source>
         <source>QT_LAYOUT_DIRECTION</source>
         <extracomment>&quot;LTR&quot; for a language written left to right, &quot;RTL&quot; for one written right to left.</extracomment>
         <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>Terminal</name>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Afficher cette aide et quitter.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Afficher la version et quitter.</translation>
+    </message>
+    <message>
+        <source>Answer by singing: the microphone listens while you answer.</source>
+        <translation>Répondre en chantant : le micro écoute pendant que tu réponds.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;.</source>
+        <translation>argument inattendu « %1 ».</translation>
+    </message>
+    <message>
+        <source>Usage: cantabell [options]</source>
+        <extracomment>The program&apos;s name, cantabell, stays as it is.</extracomment>
+        <translation>Utilisation : cantabell [options]</translation>
+    </message>
+    <message>
+        <source>Ear-training game: listen to a short melody and play it back on a little keyboard.</source>
+        <translation>Jeu d&apos;oreille musicale : écoute une courte mélodie et rejoue-la sur un petit clavier.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Qt&apos;s own options are accepted as well, such as -platform wayland or -style fusion.</source>
+        <translation>Les options propres à Qt sont acceptées aussi, comme -platform wayland ou -style fusion.</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1: its Qt platform plugin is not installed</source>
+        <translation>impossible d&apos;ouvrir l&apos;affichage %1 : son greffon de plateforme Qt n&apos;est pas installé</translation>
+    </message>
+    <message>
+        <source>cannot open the display %1</source>
+        <extracomment>%1: the display&apos;s name and kind, e.g. &quot;:0&quot; (X11).</extracomment>
+        <translation>impossible d&apos;ouvrir l&apos;affichage %1</translation>
+    </message>
+    <message>
+        <source>lost the display %1</source>
+        <translation>connexion perdue avec l&apos;affichage %1</translation>
+    </message>
+    <message>
+        <source>(X11, DISPLAY is not set)</source>
+        <translation>(X11, DISPLAY n&apos;est pas définie)</translation>
+    </message>
+    <message>
+        <source>(platform &quot;%1&quot;)</source>
+        <translation>(plateforme « %1 »)</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <extracomment>Two displays the game tried, e.g. &quot;:0&quot; (X11) or &quot;wayland-0&quot; (Wayland).</extracomment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>no sound output; the game plays silently</source>
+        <translation>pas de sortie son ; le jeu continue en silence</translation>
+    </message>
+    <message>
+        <source>cannot listen (%1); answer with the keys</source>
+        <extracomment>%1: why, in the words of the pitch detector&apos;s library (English).</extracomment>
+        <translation>écoute impossible (%1) ; réponds avec les touches</translation>
+    </message>
+    <message>
+        <source>no microphone; answer with the keys</source>
+        <translation>pas de micro ; réponds avec les touches</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Cantabell developers
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/command_line.h"
+#include "app/display_guard.h"
 #include "tests/i18n/language_switch.h"
 
 #include <QCoreApplication>
@@ -64,6 +66,25 @@ TEST_F(CatalogueTest, QtsOwnCatalogueTranslatesTheStandardButtons)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
     EXPECT_FALSE(CTranslations::InstallCatalogue(*qApp, QStringLiteral("xx")));
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
+}
+
+// What the program prints on the terminal follows the catalogue, Qt's own complaints about the
+// command line included, and keeps the program's name in front.
+TEST_F(CatalogueTest, TerminalTextsFollowTheCatalogue)
+{
+    ForEachLanguage([](const QString&) {
+        CCommandLine line;
+        ASSERT_EQ(line.Parse({QStringLiteral("cantabell"), QStringLiteral("--bogus")}),
+            CCommandLine::EOutcome::Exit);
+        const QString first = line.Error().section(QLatin1Char('\n'), 0, 0);
+        EXPECT_TRUE(first.startsWith(QStringLiteral("cantabell: "))) << first.toStdString();
+        EXPECT_TRUE(first.contains(QStringLiteral("bogus"))) << first.toStdString();
+        EXPECT_NE(first, QStringLiteral("cantabell: Unknown option 'bogus'."));
+        EXPECT_FALSE(line.HelpText().startsWith(QStringLiteral("Usage:")));
+        const QString display = CDisplayGuard::DescribeDisplay({QStringLiteral("vnc")});
+        EXPECT_TRUE(display.contains(QStringLiteral("vnc")));
+        EXPECT_NE(display, QStringLiteral("(platform \"vnc\")"));
+    });
 }
 
 TEST_F(CatalogueTest, ACOrPosixLocaleKeepsTheSourceTexts)

@@ -4,6 +4,7 @@
 
 Runs the built program without a display: --help and --version must answer all the same, an
 unknown option must end with status 2, and Qt's own -platform option must reach Qt. The
+messages are English, except in the case that checks they follow the player's language. The
 OPTIONS section of the manual page (rendered with groff) must list exactly the options and
 descriptions that --help prints, and the manual page's version must be the program's.
 
@@ -20,9 +21,13 @@ PROGRAM = MANUAL = None
 
 
 def run(*args, env=None):
+    """The program's result, in English unless env (where None removes a variable) says
+    otherwise."""
     base = {k: v for k, v in os.environ.items()
-            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+            if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE")}
+    base["LC_ALL"] = "C.UTF-8"
     base.update(env or {})
+    base = {k: v for k, v in base.items() if v is not None}
     return subprocess.run([PROGRAM] + list(args), capture_output=True, text=True, env=base,
                           timeout=60)
 
@@ -84,6 +89,18 @@ class CommandLineTest(unittest.TestCase):
             result = run("-platform", "no-such-platform", env=env)
             self.assertEqual(result.returncode, 1)
             self.assertIn('cannot open the display (platform "no-such-platform")', result.stderr)
+
+    def test_messages_speak_the_players_language(self):
+        german = {"LC_ALL": None, "LC_MESSAGES": None, "LANG": "de_DE.UTF-8", "LANGUAGE": "de"}
+        result = run("--no-such-option", env=german)
+        self.assertEqual(result.returncode, 2)
+        self.assertTrue(result.stderr.startswith(
+            "cantabell: Unbekannte Option „no-such-option“.\n\nAufruf: cantabell [Optionen]\n"),
+            result.stderr)
+        result = run("-platform", "no-such-platform", env=german)
+        self.assertEqual(result.returncode, 1)
+        self.assertIn("cantabell: Anzeige (Plattform „no-such-platform“) kann nicht geöffnet "
+                      "werden", result.stderr)
 
     def test_manual_page_lists_what_help_prints(self):
         in_help = help_options(run("--help").stdout)
