@@ -140,6 +140,21 @@ class Server:
         return False
 
 
+def pw_objects(dump):
+    """The objects in pw-dump's output. It can print more than one JSON array (an object that
+    changed while it ran comes again), and a dump cut short ends the list."""
+    objects, at, decoder = [], 0, json.JSONDecoder()
+    while True:
+        at = len(dump) - len(dump[at:].lstrip())
+        if at >= len(dump):
+            return objects
+        try:
+            more, at = decoder.raw_decode(dump, at)
+        except ValueError:
+            return objects
+        objects += more if isinstance(more, list) else [more]
+
+
 class PipeWire(Server):
     name = "PipeWire"
 
@@ -161,8 +176,12 @@ class PipeWire(Server):
     def streams(self):
         return self.run("pw-dump").stdout
 
+    def objects(self):
+        """The server's objects, as pw-dump lists them."""
+        return pw_objects(self.streams())
+
     def _session_manager_connected(self):
-        for obj in json.loads(self.run("pw-dump").stdout or "[]"):
+        for obj in self.objects():
             props = obj.get("info", {}).get("props", {})
             if obj.get("type") == "PipeWire:Interface:Client" \
                     and props.get("application.name") == "WirePlumber":
@@ -274,6 +293,57 @@ class Recorder:
         stop_process(self.proc)
         self.thread.join(5)
         self.proc.stdout.close()
+
+
+class StallProbe:
+    """The machine's real-time stalls while it runs ($STALL_PROBE, tests/audio/stall_probe.cpp):
+    a real-time thread on each CPU that reports every wake more than 2 ms late. On a kernel
+    without preemption (a VM's, say) other work can keep every real-time thread, the servers'
+    included, off a CPU for several ms; a graph cycle then goes unfilled whatever its clients
+    do. A hole in the sound that overlaps such a stall is the machine's; any other is the
+    game's. Without the probe or real-time scheduling it reports no stall, so every hole counts
+    against the game."""
+
+    SLACK = 0.03  # s either side of a stall: the graph lags it by a cycle or two, and a
+    # recorder's sample times are good to a few ms
+
+    def __init__(self):
+        self.stalls = []  # (steady-clock start, end) in s
+        self.lock = threading.Lock()
+        self.proc = None
+        path = os.environ.get("STALL_PROBE")
+        if not path or not realtime_allowed():
+            return
+        self.proc = subprocess.Popen([path], stdout=subprocess.PIPE, text=True)
+        if self.proc.stdout.readline().strip() != "ready":
+            stop_process(self.proc)
+            self.proc = None
+            return
+        self.thread = threading.Thread(target=self._read, daemon=True)
+        self.thread.start()
+
+    def _read(self):
+        for line in self.proc.stdout:
+            _, wake, late = (int(f) for f in line.split())
+            with self.lock:
+                self.stalls.append((wake / 1e9, (wake + late) / 1e9))
+
+    def explains(self, begin, end):
+        """Whether a stall overlaps steady-clock times [begin, end] (s), give or take SLACK."""
+        with self.lock:
+            return any(a - self.SLACK <= end and begin <= b + self.SLACK for a, b in self.stalls)
+
+    def own_holes(self, recorder, holes):
+        """The holes ((first sample, length) in `recorder`'s samples) no stall explains."""
+        return [(at, n) for at, n in holes
+                if not self.explains(recorder.time_of(at), recorder.time_of(at + n))]
+
+    def stop(self):
+        if self.proc:
+            stop_process(self.proc)
+            self.thread.join(5)
+            self.proc.stdout.close()
+            self.proc = None
 
 
 class Clicker:
