@@ -5,8 +5,9 @@
 #include <array>
 
 // Turns a stream of pitch estimates, one per hop of 5.3 ms, into held notes: a pitch held
-// steady for c_nSteadyHops enters the semitone nearest the middle of its recent values (so
-// vibrato and a sung note somewhat off its key still give that key; a glide gives nothing); the
+// steady for c_nSteadyHops enters the semitone nearest the middle of its recent values, as the
+// singer tunes (so vibrato and a sung note somewhat off its key still give that key; a glide
+// gives nothing); the
 // note is held while the voice stays on it and released when the voice stops or moves or the
 // same note is attacked again. A noise gate that follows the room's level keeps breath, noise
 // and silence out. Pure and allocation-free: it runs on the capture's analysis thread.
@@ -56,6 +57,8 @@ private:
     // fA - fB as pitch classes, -6 .. 6 semitones.
     static float ClassDistance(float fA, float fB);
     bool IsReattack(float fLevel);
+    // Moves m_fTuning towards the offset of the note just released from its semitone.
+    void LearnTuning();
 
     std::array<float, c_nHistory> m_afPitch {}; // MIDI pitch per hop, < 0 when unvoiced
     int m_nNext = 0;
@@ -67,6 +70,9 @@ private:
     bool m_bGate = false;
     float m_fPeak = 0; // loudest hop of the held note since its (re)attack
     float m_fDip = 0; // quietest hop since m_fPeak
+    float m_fHeldSum = 0; // sum of the held note's pitches (MIDI) near its semitone
+    int m_nHeldHops = 0;
+    float m_fTuning = 0; // the singer's offset from the keys' tuning, semitones; kept by Reset
     static constexpr int c_nJumpHops = 2;
     std::array<float, c_nJumpHops> m_afLevel {}; // the latest levels, a ring
     int m_nLevel = 0;

@@ -145,6 +145,31 @@ TEST(NoteTracker, RepeatedNoteEntersAgainAfterABreakOrAReattack)
     EXPECT_EQ(run.anEvents, (std::vector<int> {52, -1, 52, -1, 52}));
 }
 
+TEST(NoteTracker, FollowsASingersOwnTuningButKeepsTheToleranceOfEveryNote)
+{
+    STrackerRun run;
+    // A singer 45 cents sharp throughout: each note still enters its own key...
+    const float afSung[] = {57.45f, 59.45f, 60.45f, 55.45f, 53.45f};
+    for (float fSung : afSung) {
+        run.Silence(20);
+        run.Hops(60, 0.05f, fSung);
+    }
+    // ...the borders between keys have moved with them: 55 cents sharp is still G...
+    run.Silence(20);
+    run.Hops(60, 0.05f, 55.55f);
+    // ...but never so far that a note 40 cents flat leaves its key.
+    run.Silence(20);
+    run.Hops(60, 0.05f, 56.6f);
+    run.Silence(20);
+    EXPECT_EQ(
+        run.anEvents, (std::vector<int> {57, -1, 59, -1, 60, -1, 55, -1, 53, -1, 55, -1, 57, -1}));
+    // An in-tune singer's note 55 cents sharp is the semitone above.
+    STrackerRun fresh;
+    fresh.Silence(20);
+    fresh.Hops(60, 0.05f, 55.55f);
+    EXPECT_EQ(fresh.anEvents, (std::vector<int> {56}));
+}
+
 TEST(NoteTracker, NoiseAndQuietRoomsEnterNothing)
 {
     STrackerRun run;
