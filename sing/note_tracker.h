@@ -7,10 +7,10 @@
 // Turns a stream of pitch estimates, one per hop of 5.3 ms, into held notes: a pitch held
 // steady for c_nSteadyHops enters the semitone nearest the middle of its recent values, as the
 // singer tunes (so vibrato and a sung note somewhat off its key still give that key; a glide
-// gives nothing); the
-// note is held while the voice stays on it and released when the voice stops or moves or the
-// same note is attacked again. A noise gate that follows the room's level keeps breath, noise
-// and silence out. Pure and allocation-free: it runs on the capture's analysis thread.
+// gives nothing); the note is held while the voice stays on it and released when the voice
+// stops or moves or the same note is attacked again. A noise gate that follows the room's level
+// keeps breath, noise and silence out. Pure and allocation-free: it runs on the capture's analysis
+// thread.
 class CNoteTracker
 {
 public:
