@@ -29,9 +29,10 @@ public:
         Release
     };
 
-    // One hop: its RMS level (full scale 1), the pitch found (Hz, 0 for none) and how periodic
-    // the sound is at that pitch (0..1). On Press, Note() is the MIDI note entered.
-    EEvent Hop(float fLevel, float fHz, float fPeriodicity);
+    // One hop: its RMS level (full scale 1), the pitch found (Hz, 0 for none), how periodic
+    // the sound is at that pitch (0..1) and whether an onset finder heard an attack. On Press,
+    // Note() is the MIDI note entered.
+    EEvent Hop(float fLevel, float fHz, float fPeriodicity, bool bOnset = false);
     // The MIDI note held, or -1.
     int Note() const { return m_nNote; }
     // Forgets the notes heard (the room's level is kept); a held note is dropped silently.
@@ -56,7 +57,7 @@ private:
     SMiddle Middle() const;
     // fA - fB as pitch classes, -6 .. 6 semitones.
     static float ClassDistance(float fA, float fB);
-    bool IsReattack(float fLevel);
+    bool IsReattack(float fLevel, bool bOnset);
     // Moves m_fTuning towards the offset of the note just released from its semitone.
     void LearnTuning();
 
@@ -76,4 +77,5 @@ private:
     static constexpr int c_nJumpHops = 2;
     std::array<float, c_nJumpHops> m_afLevel {}; // the latest levels, a ring
     int m_nLevel = 0;
+    int m_nSinceOnset = 0; // hops since the onset finder last heard an attack
 };

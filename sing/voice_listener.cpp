@@ -59,7 +59,7 @@ void CVoiceListener::AnalyseHop(CKeySink& sink)
     float fPeriodicity = CheckPitch(fHz);
     m_fLastHz = fPeriodicity >= CNoteTracker::c_fMinPeriodicity ? fHz : 0.0f;
     std::copy(m_afWindow.begin() + CPitchDetector::c_nHop, m_afWindow.end(), m_afWindow.begin());
-    switch (m_tracker.Hop(fLevel, fHz, fPeriodicity)) {
+    switch (m_tracker.Hop(fLevel, fHz, fPeriodicity, m_pDetector->IsOnset())) {
     case CNoteTracker::EEvent::Press: {
         int nKey = m_fold.KeyOf(m_tracker.Note());
         if (nKey >= 0) {
