@@ -166,7 +166,7 @@ CNoteTracker::SMiddle CNoteTracker::Middle() const
 
 bool CNoteTracker::IsReattack(float fLevel, bool bOnset)
 {
-    m_nSinceOnset = bOnset ? 0 : m_nSinceOnset + 1;
+    m_nSinceOnset = bOnset ? 0 : std::min(m_nSinceOnset + 1, c_nOnsetHops + 1);
     float fBefore = m_afLevel[m_nLevel];
     m_afLevel[m_nLevel] = fLevel;
     m_nLevel = (m_nLevel + 1) % c_nJumpHops;
