@@ -9,7 +9,8 @@
 
 // aubio's pitch detection (YIN-FFT by default), loaded on demand with dlopen: the library and
 // the many it needs (FFmpeg's among them) are mapped only once a detector is made, so that a
-// game that never listens maps none of them. Once loaded, the library stays for the run.
+// game that never listens maps none of them. Once loaded, the library stays for the run. aubio's
+// onset finder (high-frequency content) runs beside it on the same hops.
 class CAubioPitch final : public CPitchDetector
 {
 public:
@@ -22,13 +23,17 @@ public:
     static bool IsLoaded();
 
     float Detect(const float* pHop) override;
+    bool IsOnset() const override { return m_bOnset; }
 
 private:
     struct SApi;
-    CAubioPitch(const SApi& api, void* pPitch, void* pIn, void* pOut);
+    CAubioPitch(const SApi& api, void* pPitch, void* pOnset, void* pIn, void* pOut);
 
     const SApi& m_api;
     void* m_pPitch; // aubio_pitch_t*
+    void* m_pOnset; // aubio_onset_t*
     void* m_pIn; // fvec_t* of c_nHop samples
     void* m_pOut; // fvec_t* of 1
+    void* m_pOnsetOut; // fvec_t* of 1
+    bool m_bOnset = false;
 };

@@ -13,16 +13,24 @@ constexpr float c_fFloorMin = 1e-6f;
 constexpr float c_fFloorRise = 1.0006f; // per hop: about 1 dB/s towards a louder room
 constexpr float c_fFloorFall = 0.1f; // share of a quieter hop taken at once
 constexpr float c_fMoved = 0.9f; // semitones off the pitch a note entered at: the voice moved
+// A singer's own tuning: the mean offset of the notes held, followed by c_fTuningShare per note,
+// moves the borders between keys with the singer, never beyond c_fMaxTuning semitones so that a
+// note up to 40 cents off either way still enters its key.
+constexpr float c_fTuningShare = 0.3f;
+constexpr float c_fMaxTuning = 0.09f;
 // A held note attacked again: its level fell below c_fDip of its peak and rose c_fRise above
-// that low, and suddenly: c_fJump times in c_nJumpHops (a voice's tremolo swells slower). Levels
-// are RMS over about 21 ms, so a low voice's own waves do not count.
+// that low, and either suddenly (c_fJump times in c_nJumpHops) or with an attack the onset finder
+// heard in the last c_nOnsetHops (a repeated note sung legato swells back as slowly as a voice's
+// tremolo or a sampled voice's loop, but its new attack is heard). Levels are RMS over about
+// 21 ms, so a low voice's own waves do not count.
 constexpr float c_fDip = 0.3f;
 constexpr float c_fRise = 2.5f;
 constexpr float c_fJump = 2.0f;
+constexpr int c_nOnsetHops = 8;
 
 } // namespace
 
-CNoteTracker::EEvent CNoteTracker::Hop(float fLevel, float fHz, float fPeriodicity)
+CNoteTracker::EEvent CNoteTracker::Hop(float fLevel, float fHz, float fPeriodicity, bool bOnset)
 {
     m_bGate = UpdateGate(fLevel);
     bool bVoiced
@@ -34,9 +42,15 @@ CNoteTracker::EEvent CNoteTracker::Hop(float fLevel, float fHz, float fPeriodici
 
     SMiddle middle = Middle();
     if (m_nNote >= 0) {
+        float fNow = m_afPitch[(m_nNext + c_nHistory - 1) % c_nHistory];
+        if (fNow >= 0 && std::fabs(fNow - static_cast<float>(m_nNote)) < 1.0f) {
+            m_fHeldSum += fNow;
+            ++m_nHeldHops;
+        }
         bool bMoved
             = middle.nNear > c_nHistory / 2 && std::fabs(middle.fPitch - m_fPressed) > c_fMoved;
-        if (m_nUnvoiced >= c_nBreakHops || bMoved || IsReattack(fLevel)) {
+        if (m_nUnvoiced >= c_nBreakHops || bMoved || IsReattack(fLevel, bOnset)) {
+            LearnTuning();
             // The next note must hold steady on its own, without the old one's hops.
             Reset();
             return EEvent::Release;
@@ -47,9 +61,24 @@ CNoteTracker::EEvent CNoteTracker::Hop(float fLevel, float fHz, float fPeriodici
         return EEvent::None;
     m_fPressed = middle.fPitch;
     m_afLevel.fill(fLevel);
-    m_nNote = static_cast<int>(std::lround(middle.fPitch));
+    m_nSinceOnset = c_nOnsetHops + 1; // the attack of the note entered is behind it
+    m_nNote = static_cast<int>(std::lround(middle.fPitch - m_fTuning));
+    m_fHeldSum = 0;
+    m_nHeldHops = 0;
     m_fPeak = m_fDip = fLevel;
     return EEvent::Press;
+}
+
+void CNoteTracker::LearnTuning()
+{
+    if (m_nHeldHops < c_nSteadyHops)
+        return;
+    // From the semitone nearest the mean, not from the note entered, so that a note entered
+    // one off does not teach the error.
+    float fMean = m_fHeldSum / static_cast<float>(m_nHeldHops);
+    float fOff = fMean - std::round(fMean);
+    m_fTuning += c_fTuningShare * (fOff - m_fTuning);
+    m_fTuning = std::clamp(m_fTuning, -c_fMaxTuning, c_fMaxTuning);
 }
 
 void CNoteTracker::Reset()
@@ -135,12 +164,14 @@ CNoteTracker::SMiddle CNoteTracker::Middle() const
     return middle;
 }
 
-bool CNoteTracker::IsReattack(float fLevel)
+bool CNoteTracker::IsReattack(float fLevel, bool bOnset)
 {
+    m_nSinceOnset = bOnset ? 0 : std::min(m_nSinceOnset + 1, c_nOnsetHops + 1);
     float fBefore = m_afLevel[m_nLevel];
     m_afLevel[m_nLevel] = fLevel;
     m_nLevel = (m_nLevel + 1) % c_nJumpHops;
-    if (m_fDip < c_fDip * m_fPeak && fLevel > c_fRise * m_fDip && fLevel > c_fJump * fBefore)
+    bool bAttack = fLevel > c_fJump * fBefore || m_nSinceOnset <= c_nOnsetHops;
+    if (m_fDip < c_fDip * m_fPeak && fLevel > c_fRise * m_fDip && bAttack)
         return true;
     if (fLevel > m_fPeak)
         m_fPeak = m_fDip = fLevel;

@@ -5,11 +5,12 @@
 #include <array>
 
 // Turns a stream of pitch estimates, one per hop of 5.3 ms, into held notes: a pitch held
-// steady for c_nSteadyHops enters the semitone nearest the middle of its recent values (so
-// vibrato and a sung note somewhat off its key still give that key; a glide gives nothing); the
-// note is held while the voice stays on it and released when the voice stops or moves or the
-// same note is attacked again. A noise gate that follows the room's level keeps breath, noise
-// and silence out. Pure and allocation-free: it runs on the capture's analysis thread.
+// steady for c_nSteadyHops enters the semitone nearest the middle of its recent values, as the
+// singer tunes (so vibrato and a sung note somewhat off its key still give that key; a glide
+// gives nothing); the note is held while the voice stays on it and released when the voice
+// stops or moves or the same note is attacked again. A noise gate that follows the room's level
+// keeps breath, noise and silence out. Pure and allocation-free: it runs on the capture's analysis
+// thread.
 class CNoteTracker
 {
 public:
@@ -28,9 +29,10 @@ public:
         Release
     };
 
-    // One hop: its RMS level (full scale 1), the pitch found (Hz, 0 for none) and how periodic
-    // the sound is at that pitch (0..1). On Press, Note() is the MIDI note entered.
-    EEvent Hop(float fLevel, float fHz, float fPeriodicity);
+    // One hop: its RMS level (full scale 1), the pitch found (Hz, 0 for none), how periodic
+    // the sound is at that pitch (0..1) and whether an onset finder heard an attack. On Press,
+    // Note() is the MIDI note entered.
+    EEvent Hop(float fLevel, float fHz, float fPeriodicity, bool bOnset = false);
     // The MIDI note held, or -1.
     int Note() const { return m_nNote; }
     // Forgets the notes heard (the room's level is kept); a held note is dropped silently.
@@ -55,7 +57,9 @@ private:
     SMiddle Middle() const;
     // fA - fB as pitch classes, -6 .. 6 semitones.
     static float ClassDistance(float fA, float fB);
-    bool IsReattack(float fLevel);
+    bool IsReattack(float fLevel, bool bOnset);
+    // Moves m_fTuning towards the offset of the note just released from its semitone.
+    void LearnTuning();
 
     std::array<float, c_nHistory> m_afPitch {}; // MIDI pitch per hop, < 0 when unvoiced
     int m_nNext = 0;
@@ -67,7 +71,11 @@ private:
     bool m_bGate = false;
     float m_fPeak = 0; // loudest hop of the held note since its (re)attack
     float m_fDip = 0; // quietest hop since m_fPeak
+    float m_fHeldSum = 0; // sum of the held note's pitches (MIDI) near its semitone
+    int m_nHeldHops = 0;
+    float m_fTuning = 0; // the singer's offset from the keys' tuning, semitones; kept by Reset
     static constexpr int c_nJumpHops = 2;
     std::array<float, c_nJumpHops> m_afLevel {}; // the latest levels, a ring
     int m_nLevel = 0;
+    int m_nSinceOnset = 0; // hops since the onset finder last heard an attack
 };

@@ -17,4 +17,7 @@ public:
     // The pitch in Hz, 0 when none was found. How sure it is, is the caller's to judge (aubio's
     // own confidence stays 0 for most of a voice's range).
     virtual float Detect(const float* pHop) = 0;
+    // Whether an attack (a note struck or sung anew) was found up to the hop last given to
+    // Detect; a detector without an onset finder never finds one.
+    virtual bool IsOnset() const { return false; }
 };

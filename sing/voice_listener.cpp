@@ -57,8 +57,9 @@ void CVoiceListener::AnalyseHop(CKeySink& sink)
 
     float fHz = m_pDetector->Detect(pHop);
     float fPeriodicity = CheckPitch(fHz);
+    m_fLastHz = fPeriodicity >= CNoteTracker::c_fMinPeriodicity ? fHz : 0.0f;
     std::copy(m_afWindow.begin() + CPitchDetector::c_nHop, m_afWindow.end(), m_afWindow.begin());
-    switch (m_tracker.Hop(fLevel, fHz, fPeriodicity)) {
+    switch (m_tracker.Hop(fLevel, fHz, fPeriodicity, m_pDetector->IsOnset())) {
     case CNoteTracker::EEvent::Press: {
         int nKey = m_fold.KeyOf(m_tracker.Note());
         if (nKey >= 0) {
@@ -89,6 +90,19 @@ float CVoiceListener::CheckPitch(float& fHz) const
         if (fPeriodicity >= CNoteTracker::c_fMinPeriodicity) {
             fHz /= static_cast<float>(nTimes);
             return fPeriodicity;
+        }
+    }
+    // A chorus of voices or a low voice's weak fundamental can throw the detector off for a hop
+    // while the window still repeats at the period just heard: that pitch goes on.
+    if (m_fLastHz > 0) {
+        float fLag = CPitchDetector::c_nSampleRate / m_fLastHz;
+        for (int nNudge = -c_nNudge; nNudge <= c_nNudge; ++nNudge) {
+            int nLag = static_cast<int>(std::lround(fLag)) + nNudge;
+            float fPeriodicity = Periodicity(nLag);
+            if (fPeriodicity >= CNoteTracker::c_fMinPeriodicity) {
+                fHz = static_cast<float>(CPitchDetector::c_nSampleRate) / static_cast<float>(nLag);
+                return fPeriodicity;
+            }
         }
     }
     return fFirst;

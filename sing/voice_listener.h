@@ -45,6 +45,7 @@ public:
 private:
     static constexpr int c_nLevelHops = 4; // the level is the RMS over 21 ms
     static constexpr int c_nMaxOvertone = 8;
+    static constexpr int c_nNudge = 2; // samples either side of the period last heard
 
     void AnalyseHop(CKeySink& sink);
     // How periodic the latest window is with a period of nLag samples: the normalised
@@ -53,7 +54,8 @@ private:
     // Checks the detector's pitch fHz against the window: when the window does not repeat at
     // its period but at two to c_nMaxOvertone times it (a strong overtone was taken for the
     // voice: a low choir's formant), the pitch becomes that fraction of fHz. Gives how periodic the
-    // window is at the result.
+    // window is at the result. When neither holds but the window repeats within c_nNudge
+    // samples of the period of the hop before, that period is the pitch.
     float CheckPitch(float& fHz) const;
 
     std::unique_ptr<CPitchDetector> m_pDetector;
@@ -67,5 +69,6 @@ private:
     float m_fLastIn = 0; // DC blocker state
     float m_fLastOut = 0;
     bool m_bKeyDown = false;
+    float m_fLastHz = 0; // the previous hop's pitch, 0 when it had none
     std::uint64_t m_nFed = 0;
 };

@@ -64,8 +64,10 @@ double ThreadSeconds()
 
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    // --verbose: every melody's sung and entered keys, for finding what was missed.
+    bool bVerbose = argc > 1 && std::string(argv[1]) == "--verbose";
     std::map<std::string, std::vector<std::string>> groups; // "choir_+1" -> its melodies
     DIR* pDir = opendir(CANTABELL_SING_MATERIAL);
     if (!pDir) {
@@ -110,7 +112,17 @@ int main()
                 anHeard.push_back(down.nKey);
             std::vector<int> anSung = material.Keys();
             nGroupSung += static_cast<int>(anSung.size());
-            nGroupRight += RightNotes(anSung, anHeard);
+            int nRight = RightNotes(anSung, anHeard);
+            nGroupRight += nRight;
+            if (bVerbose && nRight < static_cast<int>(anSung.size())) {
+                std::printf("%s:", strName.c_str());
+                for (const SSungNote& note : material.aNotes)
+                    std::printf(" %d(%d)", note.nKey, note.nMidi);
+                std::printf("\n  entered:");
+                for (const SDown& down : recorder.m_aDown)
+                    std::printf(" %d@%.0f", down.nKey, (down.nAt - nStart) / 48.0);
+                std::printf("\n");
+            }
             // Latency: the first key held during each note that enters one.
             for (const SSungNote& note : material.aNotes) {
                 for (const SDown& down : recorder.m_aDown) {

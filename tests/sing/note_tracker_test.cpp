@@ -26,9 +26,9 @@ struct STrackerRun
         for (int i = 0; i < n; ++i)
             Hop(fLevel, fMidi, fConfidence);
     }
-    void Hop(float fLevel, float fMidi, float fConfidence = 0.95f)
+    void Hop(float fLevel, float fMidi, float fConfidence = 0.95f, bool bOnset = false)
     {
-        switch (tracker.Hop(fLevel, fMidi > 0 ? HzOf(fMidi) : 0.0f, fConfidence)) {
+        switch (tracker.Hop(fLevel, fMidi > 0 ? HzOf(fMidi) : 0.0f, fConfidence, bOnset)) {
         case CNoteTracker::EEvent::Press:
             anEvents.push_back(tracker.Note());
             break;
@@ -143,6 +143,53 @@ TEST(NoteTracker, RepeatedNoteEntersAgainAfterABreakOrAReattack)
         run.Hop(0.08f * std::pow(0.96f, static_cast<float>(i)), 52.0f);
     run.Hops(40, 0.08f, 52.0f);
     EXPECT_EQ(run.anEvents, (std::vector<int> {52, -1, 52, -1, 52}));
+}
+
+TEST(NoteTracker, LegatoRepeatEntersAgainOnlyWithAnAttackHeard)
+{
+    // A note sinks to a fifth over 30 ms and swells back as slowly (1.35 times a hop, too slow
+    // for a struck string's jump): once as a sampled voice's loop, once as the same note sung
+    // again, whose attack the onset finder hears as the level turns.
+    auto Swell = [](STrackerRun& run, bool bAttack) {
+        for (float fLevel = 0.05f; fLevel > 0.01f; fLevel *= 0.75f)
+            run.Hop(fLevel, 57.0f);
+        run.Hop(0.01f, 57.0f, 0.95f, bAttack);
+        for (float fLevel = 0.0135f; fLevel < 0.05f; fLevel *= 1.35f)
+            run.Hop(fLevel, 57.0f);
+        run.Hops(40, 0.05f, 57.0f);
+    };
+    STrackerRun run;
+    run.Silence(20);
+    run.Hops(40, 0.05f, 57.0f);
+    Swell(run, false);
+    EXPECT_EQ(run.anEvents, (std::vector<int> {57}));
+    Swell(run, true);
+    EXPECT_EQ(run.anEvents, (std::vector<int> {57, -1, 57}));
+}
+
+TEST(NoteTracker, FollowsASingersOwnTuningButKeepsTheToleranceOfEveryNote)
+{
+    STrackerRun run;
+    // A singer 45 cents sharp throughout: each note still enters its own key...
+    const float afSung[] = {57.45f, 59.45f, 60.45f, 55.45f, 53.45f};
+    for (float fSung : afSung) {
+        run.Silence(20);
+        run.Hops(60, 0.05f, fSung);
+    }
+    // ...the borders between keys have moved with them: 55 cents sharp is still G...
+    run.Silence(20);
+    run.Hops(60, 0.05f, 55.55f);
+    // ...but never so far that a note 40 cents flat leaves its key.
+    run.Silence(20);
+    run.Hops(60, 0.05f, 56.6f);
+    run.Silence(20);
+    EXPECT_EQ(
+        run.anEvents, (std::vector<int> {57, -1, 59, -1, 60, -1, 55, -1, 53, -1, 55, -1, 57, -1}));
+    // An in-tune singer's note 55 cents sharp is the semitone above.
+    STrackerRun fresh;
+    fresh.Silence(20);
+    fresh.Hops(60, 0.05f, 55.55f);
+    EXPECT_EQ(fresh.anEvents, (std::vector<int> {56}));
 }
 
 TEST(NoteTracker, NoiseAndQuietRoomsEnterNothing)

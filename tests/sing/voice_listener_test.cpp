@@ -6,12 +6,15 @@
 #include "tests/sing/sing_material.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 #include <string>
 
 namespace {
+
+constexpr float c_fF2Hz = 87.31f;
 
 std::string MaterialPath(const std::string& strName)
 {
@@ -108,6 +111,28 @@ TEST(AubioPitch, LoadsAubioAndFfmpegOnlyWhenADetectorIsMade)
     // A method aubio does not know is a clear failure, not a detector that finds nothing.
     EXPECT_FALSE(CAubioPitch::Create("no-such-method", strError));
     EXPECT_NE(strError.find("no-such-method"), std::string::npos);
+}
+
+// A detector that takes an overtone for the pitch on every other hop, as a low choir may throw
+// it: the window still repeats at the pitch heard, which goes on.
+TEST(VoiceListener, KeepsThePitchWhenTheDetectorSlipsForAHop)
+{
+    class CSlipping : public CPitchDetector
+    {
+    public:
+        float Detect(const float*) override { return ++m_nHops % 2 ? c_fF2Hz : 5.6f * c_fF2Hz; }
+        int m_nHops = 0;
+    };
+    CVoiceListener listener(std::make_unique<CSlipping>());
+    CKeyRecorder recorder(listener);
+    std::vector<float> afTone(CPitchDetector::c_nSampleRate);
+    for (std::size_t i = 0; i < afTone.size(); ++i) {
+        float fPhase = 2.0f * 3.14159265f * c_fF2Hz * i / CPitchDetector::c_nSampleRate;
+        afTone[i] = 0.2f * std::sin(fPhase) + 0.1f * std::sin(3.0f * fPhase);
+    }
+    listener.Feed(afTone.data(), afTone.size(), recorder);
+    EXPECT_EQ(recorder.m_anKeys, (std::vector<int> {1}));
+    EXPECT_EQ(recorder.m_nDown, 1) << "released while still sung";
 }
 
 // Repeated notes, a black key between them, clipping, an offset, room noise and a glide.
