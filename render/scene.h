@@ -46,11 +46,9 @@ public:
     static QString JudgementWording(int nFeedback, bool bCorrect);
 
     // The picture's own texts: cell heights of the large (judgement, banner) and small (length
-    // label) faces, and where the length label starts (picture x; it must end by the picture's
-    // right edge).
+    // label) faces. Where they stand: game/key_geometry.h.
     static constexpr int c_nLargeTextCell = 50;
     static constexpr int c_nSmallTextCell = 18;
-    static constexpr int c_nLengthLabelX = 325;
 
 private:
     QSize DeviceSize() const; // of the buffers, device pixels
