@@ -43,15 +43,16 @@ CPictureTextAccessible::CPictureTextAccessible(CViewAccessible& view, EKind eKin
 
 QString CPictureTextAccessible::Text() const
 {
-    const CPictureState now = m_view.State();
+    const CTurnSnapshot now = m_view.State();
+    const CPictureWords words = m_view.Words(now);
     switch (m_eKind) {
     case STAFF:
-        return now.StaffText();
+        return words.StaffText();
     case JUDGEMENT:
-        return now.Judgement();
+        return words.Judgement();
     case BANNER:
     default:
-        return now.Banner();
+        return words.Banner();
     }
 }
 
@@ -93,11 +94,12 @@ std::vector<CPictureTextAccessible::SRun> CPictureTextAccessible::Runs() const
     if (m_eKind != STAFF)
         return {{place.left(), place.right() + 1, Text()}};
     // Each note's part runs from a little before its smiley to the same place before the next.
-    const CPictureState now = m_view.State();
-    std::vector<SRun> runs {{place.left(), SmileyLeft(0) - c_nPartLead, now.StaffHead()}};
+    const CTurnSnapshot now = m_view.State();
+    const CPictureWords words = m_view.Words(now);
+    std::vector<SRun> runs {{place.left(), SmileyLeft(0) - c_nPartLead, words.StaffHead()}};
     for (int i = 0; i < now.nEntered; ++i)
         runs.push_back(
-            {SmileyLeft(i) - c_nPartLead, SmileyLeft(i + 1) - c_nPartLead, now.StaffPart(i)});
+            {SmileyLeft(i) - c_nPartLead, SmileyLeft(i + 1) - c_nPartLead, words.StaffPart(i)});
     return runs;
 }
 

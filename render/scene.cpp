@@ -93,7 +93,7 @@ void CScene::CreateBuffers()
     m_imgBack.setDevicePixelRatio(m_dRatio);
     m_imgStatic = QImage(size, QImage::Format_RGB32);
     m_imgStatic.setDevicePixelRatio(m_dRatio);
-    m_lastKey = CSceneKey(); // nothing composed at this ratio yet
+    m_nLastRatio = 0; // nothing composed at this ratio yet
     QPainter dc(&m_imgStatic);
     DrawBackground(dc);
 }
@@ -179,10 +179,12 @@ bool CScene::Compose()
     if (m_imgBack.isNull() || m_imgStatic.size() != m_imgBack.size())
         return false;
     // The same turn state gives the same picture: the buffer already holds it.
-    const CSceneKey key(m_game, qRound(m_dRatio * 1000)); // the ratio in thousandths
-    if (key == m_lastKey)
+    const CTurnSnapshot now = CTurnSnapshot::Of(m_game);
+    const int nRatio = qRound(m_dRatio * 1000);
+    if (nRatio == m_nLastRatio && now == m_lastShown)
         return false;
-    m_lastKey = key;
+    m_lastShown = now;
+    m_nLastRatio = nRatio;
     std::memcpy(m_imgBack.bits(), m_imgStatic.constBits(), m_imgBack.sizeInBytes());
     if (!m_dcBack.begin(&m_imgBack))
         return true;
@@ -234,7 +236,12 @@ QString CScene::JudgementWording(int nFeedback, bool bCorrect)
 
 const QString& CScene::JudgementText() const
 {
-    return m_astrJudgement[m_game.Feedback()][m_game.IsCorrect() ? 1 : 0];
+    return JudgementText(m_game.Feedback(), m_game.IsCorrect());
+}
+
+const QString& CScene::JudgementText(int nFeedback, bool bCorrect) const
+{
+    return m_astrJudgement[nFeedback][bCorrect ? 1 : 0];
 }
 
 // The smileys and the length label; the field and its lines come with the static background.
