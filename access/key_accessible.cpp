@@ -57,10 +57,10 @@ QString CKeyAccessible::text(QAccessible::Text t) const
 
 QAccessible::State CKeyAccessible::state() const
 {
-    const CPictureState now = m_view.State();
+    const CTurnSnapshot now = m_view.State();
     QAccessible::State state;
-    state.invisible = now.bKeyboardHidden;
-    state.pressed = !now.bKeyboardHidden && now.abKeyDown[m_nKey];
+    state.invisible = now.bShowResult;
+    state.pressed = !now.bShowResult && now.abKeyDown[m_nKey];
     return state;
 }
 

@@ -4,11 +4,20 @@
 #include "access/picture_text_accessible.h"
 
 #include "access/view_accessible.h"
+#include "game/key_geometry.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 
 namespace {
+
+// A note's part of the staff's text starts this many pixels before its smiley.
+constexpr int c_nPartLead = 8;
+
+QRect ToQRect(const CPictureRect& rc)
+{
+    return QRect(rc.m_nLeft, rc.m_nTop, rc.m_nWidth, rc.m_nHeight);
+}
 
 // Picture pixels: the staff's white field; the judgement stands where the keys are; the banner
 // runs across the staff's upper half.
@@ -16,12 +25,12 @@ QRect KindRect(CPictureTextAccessible::EKind eKind)
 {
     switch (eKind) {
     case CPictureTextAccessible::STAFF:
-        return QRect(5, 10, 382, 128);
+        return ToQRect(c_rcStaff);
     case CPictureTextAccessible::JUDGEMENT:
-        return QRect(3, 145, 384, 71);
+        return ToQRect(c_rcKeys);
     case CPictureTextAccessible::BANNER:
     default:
-        return QRect(3, 45, 384, 60);
+        return ToQRect(c_rcBanner);
     }
 }
 
@@ -34,15 +43,16 @@ CPictureTextAccessible::CPictureTextAccessible(CViewAccessible& view, EKind eKin
 
 QString CPictureTextAccessible::Text() const
 {
-    const CPictureState now = m_view.State();
+    const CTurnSnapshot now = m_view.State();
+    const CPictureWords words = m_view.Words(now);
     switch (m_eKind) {
     case STAFF:
-        return now.StaffText();
+        return words.StaffText();
     case JUDGEMENT:
-        return now.Judgement();
+        return words.Judgement();
     case BANNER:
     default:
-        return now.Banner();
+        return words.Banner();
     }
 }
 
@@ -83,11 +93,13 @@ std::vector<CPictureTextAccessible::SRun> CPictureTextAccessible::Runs() const
     const QRect place = KindRect(m_eKind);
     if (m_eKind != STAFF)
         return {{place.left(), place.right() + 1, Text()}};
-    // Smiley i stands at picture x 40 + 40 i; its part runs from 8 pixels before it to the next.
-    const CPictureState now = m_view.State();
-    std::vector<SRun> runs {{place.left(), 32, now.StaffHead()}};
+    // Each note's part runs from a little before its smiley to the same place before the next.
+    const CTurnSnapshot now = m_view.State();
+    const CPictureWords words = m_view.Words(now);
+    std::vector<SRun> runs {{place.left(), SmileyLeft(0) - c_nPartLead, words.StaffHead()}};
     for (int i = 0; i < now.nEntered; ++i)
-        runs.push_back({32 + 40 * i, 72 + 40 * i, now.StaffPart(i)});
+        runs.push_back(
+            {SmileyLeft(i) - c_nPartLead, SmileyLeft(i + 1) - c_nPartLead, words.StaffPart(i)});
     return runs;
 }
 

@@ -7,6 +7,7 @@
 #include "access/key_accessible.h"
 #include "access/picture_text_accessible.h"
 #include "access/visibility_signal.h"
+#include "game/melody_game.h"
 #include "window/game_view.h"
 
 #include <QCoreApplication>
@@ -57,9 +58,14 @@ CViewAccessible::~CViewAccessible()
         QAccessible::deleteAccessibleInterface(id);
 }
 
-CPictureState CViewAccessible::State() const
+CTurnSnapshot CViewAccessible::State() const
 {
-    return CPictureState::Read(m_view.Game(), m_view.Scene());
+    return CTurnSnapshot::Of(m_view.Game());
+}
+
+CPictureWords CViewAccessible::Words(const CTurnSnapshot& turn) const
+{
+    return CPictureWords(turn, m_view.Scene());
 }
 
 QAccessibleInterface* CViewAccessible::child(int nIndex) const
@@ -101,7 +107,7 @@ void CViewAccessible::SendVisibility(QAccessibleInterface* pObject, bool bVisibl
     CVisibilitySignal::Send(pObject, bVisible);
 }
 
-QString CViewAccessible::NewEntry(const CPictureState& before, const CPictureState& now)
+QString CViewAccessible::NewEntry(const CTurnSnapshot& before, const CTurnSnapshot& now) const
 {
     // One more note of the same melody; a new melody or cleared notes say nothing.
     if (now.nLength != before.nLength || now.nEntered != before.nEntered + 1)
@@ -110,30 +116,32 @@ QString CViewAccessible::NewEntry(const CPictureState& before, const CPictureSta
         if (now.aEntered[i] != before.aEntered[i])
             return {};
     }
-    return now.EntryText(now.nEntered - 1);
+    return Words(now).EntryText(now.nEntered - 1);
 }
 
 void CViewAccessible::Refresh()
 {
-    const CPictureState now = State();
+    const CTurnSnapshot now = State();
     if (now == m_lastState)
         return;
-    const CPictureState before = m_lastState;
+    const CTurnSnapshot before = m_lastState;
     m_lastState = now;
+    const CPictureWords wordsBefore = Words(before);
+    const CPictureWords wordsNow = Words(now);
 
-    const QString oldStaff = before.StaffText();
-    const QString newStaff = now.StaffText();
+    const QString oldStaff = wordsBefore.StaffText();
+    const QString newStaff = wordsNow.StaffText();
     if (oldStaff != newStaff) {
         QAccessibleTextUpdateEvent event(m_apChild[c_nStaffIndex], 0, oldStaff, newStaff);
         Send(event);
     }
-    if (before.bKeyboardHidden != now.bKeyboardHidden) {
+    if (before.bShowResult != now.bShowResult) {
         for (int k = 0; k < 8; ++k)
-            SendVisibility(m_apChild[c_nFirstKeyIndex + k], !now.bKeyboardHidden);
+            SendVisibility(m_apChild[c_nFirstKeyIndex + k], !now.bShowResult);
     }
     // A note that brings the judgement is said with it: the judgement would cut it short.
     QString entry = NewEntry(before, now);
-    const QString judgement = now.Judgement();
+    const QString judgement = wordsNow.Judgement();
     if (!entry.isEmpty() && judgement.isEmpty())
         Announcements().Say(CAnnouncementsAccessible::NOTE, entry, &Send);
     //: A note just entered (%1, e.g. "E, right") and the judgement it brought (%2), said
@@ -142,9 +150,9 @@ void CViewAccessible::Refresh()
         ? judgement
         : QCoreApplication::translate("Access", "%1. %2").arg(entry, judgement);
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nJudgementIndex]),
-        before.Judgement(), judgement, spokenJudgement);
+        wordsBefore.Judgement(), judgement, spokenJudgement);
     AnnounceShownText(*static_cast<CPictureTextAccessible*>(m_apChild[c_nBannerIndex]),
-        before.Banner(), now.Banner(), now.Banner());
+        wordsBefore.Banner(), wordsNow.Banner(), wordsNow.Banner());
 }
 
 // A text that appears is spoken: its name changes, it shows, and it raises an alert; the

@@ -3,8 +3,9 @@
 
 #pragma once
 
+#include "game/turn_snapshot.h"
 #include "window/note_input.h"
-#include "window/picture_state.h"
+#include "window/picture_words.h"
 
 #include <QAccessibleWidget>
 #include <array>
@@ -39,7 +40,9 @@ public:
     explicit CViewAccessible(CGameView* pView);
     ~CViewAccessible() override;
 
-    CPictureState State() const;
+    CTurnSnapshot State() const;
+    // A snapshot of this picture's turn in words; turn must outlive them.
+    CPictureWords Words(const CTurnSnapshot& turn) const;
     CNoteInput& Input() { return m_input; }
     // Sends the events for what differs from the state of the previous call.
     void Refresh();
@@ -56,12 +59,12 @@ private:
     void AnnounceShownText(CPictureTextAccessible& item, const QString& strOld,
         const QString& strNew, const QString& strSpoken) const;
     // What the smiley of the one note entered since `before` shows, or empty.
-    static QString NewEntry(const CPictureState& before, const CPictureState& now);
+    QString NewEntry(const CTurnSnapshot& before, const CTurnSnapshot& now) const;
     CAnnouncementsAccessible& Announcements() const;
 
     const CGameView& m_view;
     CNoteInput m_input;
-    CPictureState m_lastState;
+    CTurnSnapshot m_lastState;
     std::array<QAccessibleInterface*, c_nChildCount> m_apChild {};
     std::array<QAccessible::Id, c_nChildCount> m_aChildId {};
     QMetaObject::Connection m_connection; // the view's PictureShown to Refresh

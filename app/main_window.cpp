@@ -6,10 +6,10 @@
 #include "access/accessibility.h"
 #include "app/command_table.h"
 #include "app/sing_mode.h"
+#include "app/wave_note_output.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/settings_dialog.h"
 #include "dialogs/tutorial_dialog.h"
-#include "game/notes.h"
 #include "window/game_view.h"
 #include "window/main_menu_bar.h"
 #include "window/note_input.h"
@@ -66,9 +66,18 @@ const SCommand* FindCommand(int nId)
 }
 
 CMainWindow::CMainWindow(QWidget* pParent)
+    : CMainWindow(nullptr, pParent)
+{ }
+
+CMainWindow::CMainWindow(CNoteOutput& output, QWidget* pParent)
+    : CMainWindow(&output, pParent)
+{ }
+
+CMainWindow::CMainWindow(CNoteOutput* pOutput, QWidget* pParent)
     : QMainWindow(pParent)
     , m_game(*this)
     , m_scene(m_game)
+    , m_pOutput(pOutput)
 {
     CAccessibility::Install();
     setWindowTitle(QStringLiteral("Cantabell"));
@@ -98,9 +107,12 @@ CMainWindow::CMainWindow(QWidget* pParent)
             screen.y() + (screen.height() - c_nPictureHeight) / 2);
     }
 
-    LoadSounds();
+    if (m_pOutput == nullptr) {
+        m_pOwnOutput = std::make_unique<CWaveNoteOutput>();
+        m_pOutput = m_pOwnOutput.get();
+    }
     // Opening the sound device can take a while: do it just after the first frame.
-    QTimer::singleShot(100, this, &CSound::PrepareOutput);
+    QTimer::singleShot(100, this, [this] { m_pOutput->Prepare(); });
     m_scene.Compose();
     m_game.Start();
     connect(&m_midi, &CMidiInput::Key, this, &CMainWindow::OnMidiKey);
@@ -111,6 +123,7 @@ CMainWindow::~CMainWindow()
 {
     for (QBasicTimer& timer : m_aTimer)
         timer.stop();
+    m_pOutput->Stop(); // the window's notes end with it
 }
 
 bool CMainWindow::StartSinging()
@@ -184,12 +197,6 @@ void CMainWindow::CreateToolBar()
             pButton->setObjectName(QString::fromLatin1(command.szToolbarName));
         }
     }
-}
-
-void CMainWindow::LoadSounds()
-{
-    for (int k = 0; k < c_nKeyCount; ++k)
-        m_aSound[k].LoadFromResource(QString::fromLatin1(c_aszNoteSound[k]));
 }
 
 bool CMainWindow::OnCommand(int nId)
@@ -270,8 +277,7 @@ void CMainWindow::PlayNote(int nNote)
         return;
     if (m_pSing)
         m_pSing->NoteSounded();
-    if (nNote >= 0 && nNote < static_cast<int>(m_aSound.size()))
-        m_aSound[nNote].Play(false);
+    m_pOutput->Play(nNote);
 }
 
 std::int64_t CMainWindow::CurrentTime()

@@ -5,10 +5,10 @@
 
 #include "game/game_host.h"
 #include "game/melody_game.h"
+#include "game/note_output.h"
 #include "game/timers.h"
 #include "midi/midi_input.h"
 #include "render/scene.h"
-#include "sound/sound.h"
 
 #include <QBasicTimer>
 #include <QMainWindow>
@@ -49,7 +49,10 @@ public:
     static constexpr int c_nViewHeight
         = c_nPictureHeight - c_nFrameHeight - c_nToolBarHeight; // 226
 
+    // The notes sound on the process's sound channel.
     explicit CMainWindow(QWidget* pParent = nullptr);
+    // The notes go to output, which must outlive the window (tests: no sound channel).
+    explicit CMainWindow(CNoteOutput& output, QWidget* pParent = nullptr);
     ~CMainWindow() override;
 
     // Runs the command with this id; false for an unknown id.
@@ -95,15 +98,18 @@ private slots:
     void OnSungKey(int nKey, bool bDown);
 
 private:
+    // pOutput null: the window makes the note output on the sound channel.
+    CMainWindow(CNoteOutput* pOutput, QWidget* pParent);
+
     // The parts, constructed here and nowhere else, in this order.
     CMelodyGame m_game;
     CScene m_scene;
-    std::array<CSound, c_nKeyCount> m_aSound;
+    std::unique_ptr<CNoteOutput> m_pOwnOutput; // the eight note sounds, unless handed one
+    CNoteOutput* m_pOutput; // m_pOwnOutput or the one handed in; never null once constructed
     CMidiInput m_midi; // MIDI keyboards; notes arrive at OnMidiKey
 
     void CreateMenus();
     void CreateToolBar();
-    void LoadSounds();
     QAction* AddCommand(QMenu* pMenu, std::size_t nIndex);
     QBasicTimer* TimerFor(int nId);
 

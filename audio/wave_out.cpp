@@ -78,7 +78,7 @@ void CWaveOut::Close()
     Post(nullptr, 0, false); // silent at once, while the thread closes
     std::unique_lock<std::mutex> lock(m_mutex);
     m_eState = EState::Shutting;
-    m_nRetryMs = c_nRetryMs;
+    m_retry.Reset();
     m_cvRequest.notify_all();
     m_cvDone.wait(lock, [this] { return m_eState == EState::Closed; });
 }
@@ -219,8 +219,7 @@ void CWaveOut::Step(std::unique_lock<std::mutex>& lock)
         lock.lock();
         if (m_eState == eState) {
             m_eState = EState::Failed; // try again at once, then after c_nRetryMs and longer
-            m_retryAt = Clock::now();
-            m_nRetryMs = c_nRetryMs;
+            m_retry.RetryAt(Clock::now());
         }
         m_cvDone.notify_all();
     } else if (eState == EState::Open && IsIdle(now)) {
@@ -256,7 +255,7 @@ void CWaveOut::Wait(std::unique_lock<std::mutex>& lock)
         m_cvRequest.wait_for(lock, c_pollPeriod);
     else if (m_eState == EState::Failed)
         m_cvRequest.wait_until(
-            lock, std::min(m_retryAt, Clock::now() + std::chrono::milliseconds(c_nWatchMs)));
+            lock, std::min(m_retry.DueAt(), Clock::now() + std::chrono::milliseconds(c_nWatchMs)));
     else if (m_eState == EState::Closed || m_eState == EState::Resting)
         m_cvRequest.wait(lock);
 }
@@ -301,7 +300,7 @@ void CWaveOut::TryOpen()
         m_strDriver = strDriver;
         m_bKeepOpen = strDriver == "disk" || strDriver == "dummy";
         m_eState = EState::Open;
-        m_nRetryMs = c_nRetryMs;
+        m_retry.Reset();
         m_bOpen.store(true, std::memory_order_release);
         m_nOpenCount.fetch_add(1, std::memory_order_release);
         if (m_lastSoundAt < now)
@@ -312,11 +311,7 @@ void CWaveOut::TryOpen()
             std::fprintf(stderr, "cantabell: %s\n", m_strSilenceNotice.c_str());
         s_bTold = true;
         m_eState = EState::Failed;
-        if (nStamp != m_nFailedStamp)
-            m_nRetryMs = c_nRetryMs; // something new turned up: look again soon
-        m_nFailedStamp = nStamp;
-        m_retryAt = now + std::chrono::milliseconds(m_nRetryMs);
-        m_nRetryMs = std::min(2 * m_nRetryMs, c_nMaxRetryMs);
+        m_retry.Failed(now, nStamp);
     }
     m_cvDone.notify_all();
 }
@@ -382,7 +377,7 @@ void CWaveOut::RaiseCallbackThread()
 
 bool CWaveOut::IsRetryDue(Clock::time_point now) const
 {
-    return now >= m_retryAt || AudioOutput::ServerStamp() != m_nFailedStamp;
+    return m_retry.IsDue(now, AudioOutput::ServerStamp());
 }
 
 bool CWaveOut::IsIdle(Clock::time_point now) const

@@ -6,6 +6,7 @@
 #include "audio/note_handoff.h"
 #include "audio/pipewire_stream.h"
 #include "audio/rate_images.h"
+#include "audio/retry_backoff.h"
 #include "audio/voice_mix.h"
 
 #include <atomic>
@@ -159,9 +160,7 @@ private:
     std::uint64_t m_nAttempts = 0; // attempts ended
     std::string m_strDriver;
     std::string m_strSilenceNotice = "no sound output; the game plays silently";
-    Clock::time_point m_retryAt {};
-    int m_nRetryMs = c_nRetryMs; // the wait after the next failed attempt
-    std::uint64_t m_nFailedStamp = 0; // AudioOutput::ServerStamp at the latest failure
+    CRetryBackoff m_retry {c_nRetryMs, c_nMaxRetryMs}; // stamped with AudioOutput::ServerStamp
     Clock::time_point m_lastSoundAt {}; // latest Play or opening
 
     CNoteHandoff m_handoff; // user-interface thread -> callback

@@ -5,8 +5,9 @@
 
 // Where things are in the main window, in pixels. Picture coordinates have their origin at the
 // picture's top-left corner; client coordinates at the client area's, with the picture below
-// the toolbar, so client y = picture y + c_nClientTop. The one source for drawing the keys,
-// hitting them with the mouse and pointing at them from anywhere else.
+// the toolbar, so client y = picture y + c_nClientTop. The one source for drawing the keys, the
+// staff, the smileys and the texts, hitting the keys with the mouse and pointing at any of them
+// from anywhere else.
 
 constexpr int c_nPictureWidth = 400; // the back buffer; also the window's outer size
 constexpr int c_nPictureHeight = 305;
@@ -78,3 +79,53 @@ constexpr int KeyAt(int x, int y)
 static_assert(KeyHitRect(0).m_nLeft == 4 && KeyHitRect(0).m_nRight == 50);
 static_assert(KeyHitRect(0).m_nTop == 177 && KeyHitRect(0).m_nBottom == 248);
 static_assert(KeyHitRect(7).m_nRight == 386);
+
+// A rectangle in picture pixels.
+struct CPictureRect
+{
+    int m_nLeft;
+    int m_nTop;
+    int m_nWidth;
+    int m_nHeight;
+};
+
+// Where the eight keys stand, side by side; the judgement takes their place while it shows.
+constexpr CPictureRect c_rcKeys
+    = {c_nKeyPictureLeft, c_nKeyPictureTop, c_nKeyCount* c_nKeyPitch, c_nKeyHeight};
+
+// The staff: a white field whose 2-pixel black frame is centred on this rectangle's edges, and
+// five red lines across it, 16 pixels apart, from x c_nStaffLineLeft up to but excluding
+// c_nStaffLineEnd.
+constexpr CPictureRect c_rcStaff = {5, 10, c_nPictureWidth - 18, 128};
+constexpr int c_nStaffLineCount = 5;
+constexpr int c_nStaffLineLeft = 10;
+constexpr int c_nStaffLineEnd = c_nPictureWidth - 19;
+
+// Row of staff line j (0..4, top to bottom), at the middle of its 2-pixel width.
+constexpr int StaffLineY(int j)
+{
+    return 42 + 16 * j;
+}
+
+// The top-left corner of the smiley of entered note i (0..11) when that note is key k (0..7):
+// one column per note, one step of 8 pixels up per key.
+constexpr int SmileyLeft(int i)
+{
+    return 40 + 40 * i;
+}
+constexpr int SmileyTop(int k)
+{
+    return 94 - 8 * k;
+}
+
+// The texts over the picture. The judgement and the level banner are centred on the picture's
+// middle column, their first rows at c_nJudgementTop and at the banner box's top; the banner's
+// box spans the keys' width across the staff's upper half. The length label starts at
+// (c_nLengthLabelLeft, c_nLengthLabelTop) and must end by the picture's right edge.
+constexpr int c_nJudgementTop = 150;
+constexpr CPictureRect c_rcBanner = {c_rcKeys.m_nLeft, 45, c_rcKeys.m_nWidth, 60};
+constexpr int c_nLengthLabelLeft = 325;
+constexpr int c_nLengthLabelTop = 15;
+
+static_assert(c_rcKeys.m_nLeft == 3 && c_rcKeys.m_nWidth == 384);
+static_assert(c_rcStaff.m_nLeft + c_rcStaff.m_nWidth - 1 == 386);

@@ -93,7 +93,7 @@ void CScene::CreateBuffers()
     m_imgBack.setDevicePixelRatio(m_dRatio);
     m_imgStatic = QImage(size, QImage::Format_RGB32);
     m_imgStatic.setDevicePixelRatio(m_dRatio);
-    m_lastKey = CSceneKey(); // nothing composed at this ratio yet
+    m_nLastRatio = 0; // nothing composed at this ratio yet
     QPainter dc(&m_imgStatic);
     DrawBackground(dc);
 }
@@ -168,10 +168,10 @@ void CScene::DrawBackground(QPainter& dc) const
         DrawTexture(dc);
     // The picture's top row, a 1-pixel black line.
     FillSnapped(dc, QRect(0, 0, c_nPictureWidth, 1), Qt::black);
-    // The field from (5, 10) up to but excluding (c_nPictureWidth - 13, 138).
-    FramedRect(dc, m_penBlack, Qt::white, QRect(QPoint(5, 10), QPoint(c_nPictureWidth - 14, 137)));
-    for (int j = 0; j < 5; ++j)
-        HorizontalLine(dc, m_penRed, 10, c_nPictureWidth - 19, 42 + 16 * j);
+    FramedRect(dc, m_penBlack, Qt::white,
+        QRect(c_rcStaff.m_nLeft, c_rcStaff.m_nTop, c_rcStaff.m_nWidth, c_rcStaff.m_nHeight));
+    for (int j = 0; j < c_nStaffLineCount; ++j)
+        HorizontalLine(dc, m_penRed, c_nStaffLineLeft, c_nStaffLineEnd, StaffLineY(j));
 }
 
 bool CScene::Compose()
@@ -179,10 +179,12 @@ bool CScene::Compose()
     if (m_imgBack.isNull() || m_imgStatic.size() != m_imgBack.size())
         return false;
     // The same turn state gives the same picture: the buffer already holds it.
-    const CSceneKey key(m_game, qRound(m_dRatio * 1000)); // the ratio in thousandths
-    if (key == m_lastKey)
+    const CTurnSnapshot now = CTurnSnapshot::Of(m_game);
+    const int nRatio = qRound(m_dRatio * 1000);
+    if (nRatio == m_nLastRatio && now == m_lastShown)
         return false;
-    m_lastKey = key;
+    m_lastShown = now;
+    m_nLastRatio = nRatio;
     std::memcpy(m_imgBack.bits(), m_imgStatic.constBits(), m_imgBack.sizeInBytes());
     if (!m_dcBack.begin(&m_imgBack))
         return true;
@@ -234,7 +236,12 @@ QString CScene::JudgementWording(int nFeedback, bool bCorrect)
 
 const QString& CScene::JudgementText() const
 {
-    return m_astrJudgement[m_game.Feedback()][m_game.IsCorrect() ? 1 : 0];
+    return JudgementText(m_game.Feedback(), m_game.IsCorrect());
+}
+
+const QString& CScene::JudgementText(int nFeedback, bool bCorrect) const
+{
+    return m_astrJudgement[nFeedback][bCorrect ? 1 : 0];
 }
 
 // The smileys and the length label; the field and its lines come with the static background.
@@ -243,25 +250,25 @@ void CScene::DrawStaff()
     for (int i = 0; i < m_game.EnteredCount(); ++i) {
         const int k = m_game.Entered(i);
         CTransparentBitmap& bmp = k == m_game.Melody(i) ? m_bmpHappy : m_bmpSad;
-        bmp.DrawTransparent(&m_dcBack, 40 + 40 * i, 94 - 8 * k, m_crTransparent);
+        bmp.DrawTransparent(&m_dcBack, SmileyLeft(i), SmileyTop(k), m_crTransparent);
     }
     UpdateLengthTexts();
     m_dcBack.setPen(m_penLengthLabel);
-    m_fontSmall.DrawText(m_dcBack, c_nLengthLabelX, 15, m_strLengthLabel);
+    m_fontSmall.DrawText(m_dcBack, c_nLengthLabelLeft, c_nLengthLabelTop, m_strLengthLabel);
 }
 
 void CScene::DrawJudgement()
 {
     const QString& text = JudgementText();
-    m_judgement.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, 150, text, m_penJudgementShadow,
-        m_game.IsCorrect() ? m_penRight : m_penWrong);
+    m_judgement.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, c_nJudgementTop, text,
+        m_penJudgementShadow, m_game.IsCorrect() ? m_penRight : m_penWrong);
 }
 
 void CScene::DrawLevelBanner()
 {
     UpdateLengthTexts();
-    m_banner.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, 45, m_strBanner, m_penBannerShadow,
-        m_penBanner);
+    m_banner.Draw(m_dcBack, m_fontLarge, c_nPictureWidth / 2, c_rcBanner.m_nTop, m_strBanner,
+        m_penBannerShadow, m_penBanner);
 }
 
 // Keys in order left to right, each followed by its label; a held key and its label sit one

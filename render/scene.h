@@ -4,8 +4,8 @@
 #pragma once
 
 #include "game/key_geometry.h"
+#include "game/turn_snapshot.h"
 #include "render/cell_font.h"
-#include "render/scene_key.h"
 #include "render/shadowed_text.h"
 #include "render/transparent_bitmap.h"
 
@@ -13,8 +13,6 @@
 #include <QPainter>
 #include <QPen>
 #include <QString>
-
-class CTurnPicture;
 
 // The picture of the main window, composed from the turn state into a back buffer of
 // c_nPictureWidth x c_nPictureHeight pixels (picture coordinates: origin at client (0, 32)). On a
@@ -39,6 +37,8 @@ public:
     // The judgement the turn state calls for (drawn only while it is shown), and the level
     // banner's text for a melody length: the texts of the picture for anyone who reads them.
     const QString& JudgementText() const;
+    // The judgement for a feedback kind (0..2) and verdict, as the picture words it.
+    const QString& JudgementText(int nFeedback, bool bCorrect) const;
     static QString BannerText(int nLength);
     // The length label for a melody of nLength notes, and the judgement for a feedback kind
     // (0..2), in the player's language.
@@ -46,11 +46,9 @@ public:
     static QString JudgementWording(int nFeedback, bool bCorrect);
 
     // The picture's own texts: cell heights of the large (judgement, banner) and small (length
-    // label) faces, and where the length label starts (picture x; it must end by the picture's
-    // right edge).
+    // label) faces. Where they stand: game/key_geometry.h.
     static constexpr int c_nLargeTextCell = 50;
     static constexpr int c_nSmallTextCell = 18;
-    static constexpr int c_nLengthLabelX = 325;
 
 private:
     QSize DeviceSize() const; // of the buffers, device pixels
@@ -106,7 +104,8 @@ private:
     QString m_astrJudgement[3][2]; // by feedback kind, then wrong / right
     // The length label and the banner text, rebuilt whenever m_nLength differs from m_nTextLength.
     int m_nTextLength = -1;
-    CSceneKey m_lastKey; // what the previous Compose showed
+    CTurnSnapshot m_lastShown; // what the previous Compose showed
+    int m_nLastRatio = 0; // and at which ratio, in thousandths (0: nothing yet)
     QString m_strLengthLabel;
     QString m_strBanner;
 };

@@ -107,10 +107,13 @@ TEST_F(ViewAccessibleTest, PressEntersTheNoteAndSoundOnlySounds)
     EXPECT_EQ(pActions->keyBindingsForAction(QAccessibleActionInterface::pressAction()),
         (QStringList {"F", "4"}));
 
+    m_output.Take();
     pActions->doAction(CKeyAccessible::SoundAction());
     EXPECT_EQ(Game().EnteredCount(), 0);
+    EXPECT_EQ(m_output.Take(), std::vector<int> {3});
     pActions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(Game().EnteredCount(), 1);
+    EXPECT_EQ(m_output.Take(), std::vector<int> {3});
     EXPECT_EQ(Game().Entered(0), 3);
     EXPECT_EQ(g_nClickCount, 1);
     // A press is a whole click: the key does not stay down.
@@ -127,10 +130,12 @@ TEST_F(ViewAccessibleTest, ModalDialogKeepsActionsAway)
     QTimer::singleShot(0, [&] {
         QWidget* pDialog = QApplication::activeModalWidget();
         ASSERT_NE(pDialog, nullptr);
+        m_output.Take();
         Key(3)->actionInterface()->doAction(CKeyAccessible::SoundAction());
         Key(3)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         EXPECT_EQ(Game().EnteredCount(), 0);
         EXPECT_EQ(g_nClickCount, 0);
+        EXPECT_TRUE(m_output.Take().empty());
         bChecked = true;
         pDialog->close();
     });

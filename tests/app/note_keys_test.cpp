@@ -15,6 +15,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -98,11 +99,13 @@ TEST_F(NoteKeysTest, KeysCountLikeClicksTowardsTheJudgement)
 
 TEST_F(NoteKeysTest, ShiftOnlySoundsAndRepeatsAreIgnored)
 {
+    m_output.Take();
     Press(Qt::Key_D, Qt::ShiftModifier);
     EXPECT_EQ(HeldKey(), -1);
     Release(Qt::Key_D, Qt::ShiftModifier);
     EXPECT_EQ(Game().EnteredCount(), 0);
     EXPECT_EQ(g_nClickCount, 0);
+    EXPECT_EQ(m_output.Take(), std::vector<int> {2});
 
     Press(Qt::Key_F);
     for (int i = 0; i < 5; ++i) {

@@ -6,6 +6,7 @@
 #include "app/main_window.h"
 #include "game/settings.h"
 #include "game/timers.h"
+#include "tests/common/fake_note_output.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -19,14 +20,14 @@ protected:
     void TearDown() override { ResetGameGlobals(); }
 };
 
-// A shown main window with its game running: the dialogs' owner.
+// A shown main window with its game running: the dialogs' owner. Its notes go to m_output.
 class CGameWindowTest : public CFreshGlobalsTest
 {
 protected:
     void SetUp() override
     {
         CFreshGlobalsTest::SetUp();
-        m_pWindow = std::make_unique<CMainWindow>();
+        m_pWindow = std::make_unique<CMainWindow>(m_output);
         m_pWindow->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(m_pWindow.get()));
     }
@@ -43,5 +44,6 @@ protected:
     // The level banner ends as its timer would end it: the first melody is drawn.
     void EndBanner() { Game().OnTimer(TIMER_LEVEL); }
 
+    CFakeNoteOutput m_output; // outlives the window
     std::unique_ptr<CMainWindow> m_pWindow;
 };

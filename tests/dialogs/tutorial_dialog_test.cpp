@@ -77,19 +77,21 @@ TEST_F(TutorialDialogTest, TextIsReadOnlyWrappedAndScrollsFromTheTop)
 
 TEST_F(TutorialDialogTest, OpensOverTheGameWhichPlaysOn)
 {
-    CMainWindow window;
+    CFakeNoteOutput output;
+    CMainWindow window(output);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     window.Game().NewMelody(); // a melody is requested: the next play ticks sound it
 
     const bool bOpened = DriveModal<CTutorialDlg>([&window] { window.OnTutorial(); },
-        [&window](CTutorialDlg& dlg) {
+        [&window, &output](CTutorialDlg& dlg) {
             EXPECT_EQ(dlg.parentWidget(), &window);
             auto* pOk = dlg.findChild<QPushButton*>("button1");
             EXPECT_EQ(dlg.focusWidget(), pOk);
             EXPECT_FALSE(window.Game().IsDialogOpen());
             // The melody advances behind the box, one note per 600 ms tick.
             EXPECT_TRUE(QTest::qWaitFor([] { return g_nPlayIndex >= 1; }, 2000));
+            EXPECT_FALSE(output.m_anPlayed.empty());
             QTest::keyClick(pOk, Qt::Key_Return);
             EXPECT_EQ(dlg.result(), QDialog::Accepted);
         });

@@ -60,7 +60,7 @@ TEST_F(PictureTextsTest, EveryTextFitsItsBoxWithoutBoxes)
             EXPECT_LE(m_large.TextWidth(banner) + c_nShadow, c_nShown) << banner.toStdString();
             ExpectNoBoxes(m_large.Font(), banner);
             const QString label = CScene::LengthLabel(length);
-            EXPECT_LE(CScene::c_nLengthLabelX + m_small.TextWidth(label), c_nShown)
+            EXPECT_LE(c_nLengthLabelLeft + m_small.TextWidth(label), c_nShown)
                 << label.toStdString();
             ExpectNoBoxes(m_small.Font(), label);
         }
