@@ -43,7 +43,7 @@ public:
     static constexpr int c_nServerRate = 48000; // through PipeWire and PulseAudio
     static constexpr int c_nBufferSamples = 256; // per callback at c_nSampleRate
     // Per callback through PulseAudio (at c_nServerRate), which buffers a period of its own.
-    static constexpr int c_nPulseBufferSamples = 384;
+    static constexpr int c_nPulseBufferSamples = 256;
     static constexpr int c_nRetryMs = 500; // first wait before another attempt
     static constexpr int c_nMaxRetryMs = 8000; // longest wait between attempts
     static constexpr int c_nWatchMs = 100; // between looks for a server or card appearing
