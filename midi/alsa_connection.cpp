@@ -150,6 +150,10 @@ void CAlsaConnection::Run()
         }
         if (aFd[0].revents != 0)
             return;
+        for (std::size_t i = 1; i < aFd.size(); ++i) {
+            if (aFd[i].revents & (POLLERR | POLLHUP | POLLNVAL))
+                return; // the sequencer went away: nothing more will come
+        }
         Drain();
     }
 }
