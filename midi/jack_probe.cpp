@@ -3,38 +3,66 @@
 
 #include "midi/jack_probe.h"
 
-#include <jack/jack.h>
-#include <mutex>
+#include "midi/jack_library.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
-void Quiet(const char*) { }
+const char* const c_szSocketDir = "/dev/shm";
+
+bool IsSocket(const std::string& strPath)
+{
+    struct stat st
+    {
+    };
+    return stat(strPath.c_str(), &st) == 0 && S_ISSOCK(st.st_mode);
+}
 
 } // namespace
 
-CJackProbe::CJackProbe(jack_client_t* pClient)
-    : m_pClient(pClient)
+CJackProbe::CJackProbe(const CJackLibrary& lib, jack_client_t* pClient)
+    : m_lib(lib)
+    , m_pClient(pClient)
 { }
+
+bool CJackProbe::ServerSocketExists()
+{
+    const char* szServer = std::getenv("JACK_DEFAULT_SERVER");
+    std::string strServer = szServer && *szServer ? szServer : "default";
+    for (char& c : strServer) {
+        if (c == '/' || c == '\\')
+            c = '_';
+    }
+    const std::string strUid = std::to_string(getuid());
+    const std::string strDir = c_szSocketDir;
+    // JACK 2 (per user, and shared with a group), then JACK 1.
+    return IsSocket(strDir + "/jack_" + strServer + "_" + strUid + "_0")
+        || IsSocket(strDir + "/jack_" + strServer + "_0")
+        || IsSocket(strDir + "/jack-" + strUid + "/" + strServer + "/jack_0");
+}
 
 std::unique_ptr<CJackProbe> CJackProbe::Open(const char* szClientName)
 {
-    static std::once_flag s_quiet;
-    std::call_once(s_quiet, [] {
-        jack_set_error_function(&Quiet);
-        jack_set_info_function(&Quiet);
-    });
+    if (!ServerSocketExists())
+        return nullptr;
+    const CJackLibrary* pLib = CJackLibrary::Get();
+    if (!pLib)
+        return nullptr;
     jack_status_t status {};
-    jack_client_t* pClient = jack_client_open(szClientName, JackNoStartServer, &status);
+    jack_client_t* pClient = pLib->m_pfnClientOpen(szClientName, JackNoStartServer, &status);
     if (!pClient)
         return nullptr;
-    std::unique_ptr<CJackProbe> pProbe(new CJackProbe(pClient));
-    jack_on_shutdown(pClient, &CJackProbe::OnShutdown, pProbe.get());
+    std::unique_ptr<CJackProbe> pProbe(new CJackProbe(*pLib, pClient));
+    pLib->m_pfnOnShutdown(pClient, &CJackProbe::OnShutdown, pProbe.get());
     return pProbe;
 }
 
 CJackProbe::~CJackProbe()
 {
-    jack_client_close(m_pClient);
+    m_lib.m_pfnClientClose(m_pClient);
 }
 
 void CJackProbe::OnShutdown(void* pSelf)
@@ -48,11 +76,11 @@ std::vector<std::string> CJackProbe::MidiOutputs() const
     if (!IsAlive())
         return astrPort;
     const char** ppszPort
-        = jack_get_ports(m_pClient, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
+        = m_lib.m_pfnGetPorts(m_pClient, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
     if (!ppszPort)
         return astrPort;
     for (const char** pp = ppszPort; *pp; ++pp)
         astrPort.emplace_back(*pp);
-    jack_free(ppszPort);
+    m_lib.m_pfnFree(ppszPort);
     return astrPort;
 }

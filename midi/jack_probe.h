@@ -9,15 +9,20 @@
 #include <vector>
 
 typedef struct _jack_client jack_client_t;
+struct CJackLibrary;
 
 // A port-less JACK client of the game's own that tells whether a JACK server runs (never
-// starting one) and lists its MIDI output ports. Creating the first probe silences libjack's
-// messages for the whole process: a missing server is normal for this game.
+// starting one) and lists its MIDI output ports. The JACK library is loaded only once a
+// server's socket is there (see CJackLibrary); until then a look costs three stat calls.
 class CJackProbe
 {
 public:
     // The probe, or nullptr when no JACK server answers.
     static std::unique_ptr<CJackProbe> Open(const char* szClientName);
+    // Whether the socket of the server that clients would connect to exists ($JACK_DEFAULT_SERVER
+    // or "default", in the places JACK 2 and JACK 1 put it). A server killed outright leaves its
+    // socket behind: true is only a "may run".
+    static bool ServerSocketExists();
     ~CJackProbe();
     CJackProbe(const CJackProbe&) = delete;
     CJackProbe& operator=(const CJackProbe&) = delete;
@@ -28,9 +33,10 @@ public:
     std::vector<std::string> MidiOutputs() const;
 
 private:
-    explicit CJackProbe(jack_client_t* pClient);
+    CJackProbe(const CJackLibrary& lib, jack_client_t* pClient);
     static void OnShutdown(void* pSelf);
 
+    const CJackLibrary& m_lib;
     jack_client_t* m_pClient;
     std::atomic<bool> m_bAlive {true};
 };

@@ -11,12 +11,11 @@
 #include <string>
 #include <vector>
 
-class RtMidiIn;
-
-// One MIDI input of the game on one back-end (an RtMidiIn named "Cantabell"), listening to at
-// most one source port. Decodes what that port sends on the back-end's thread and gives each
-// white-key note to the sink. Without an open port it only lists the back-end's source ports.
-// Nothing here throws or prints: back-end errors end up as a failed result.
+// One MIDI input of the game on one back-end (a client named "Cantabell" of the ALSA
+// sequencer or of JACK), listening to at most one source port. Hands each white-key note that
+// port sends to the sink, on the back-end's thread. Without an open port it only lists the
+// back-end's source ports. Nothing here throws or prints: back-end errors end up as a failed
+// result.
 class CMidiConnection
 {
 public:
@@ -30,21 +29,27 @@ public:
 
     // The back-end's client, or nullptr when the back-end cannot be reached.
     static std::unique_ptr<CMidiConnection> Create(Api api, Sink sink);
-    // Closes the port and waits until the back-end no longer calls in.
-    ~CMidiConnection();
+    // A derived class closes its port and waits until the back-end no longer calls in.
+    virtual ~CMidiConnection() = default;
     CMidiConnection(const CMidiConnection&) = delete;
     CMidiConnection& operator=(const CMidiConnection&) = delete;
 
     // The back-end's MIDI source ports by name; empty when it fails.
-    std::vector<std::string> SourcePorts();
+    virtual std::vector<std::string> SourcePorts() = 0;
     // Starts listening to the source port of this name; false if it is gone or cannot be opened.
-    bool Open(const std::string& strPort);
+    virtual bool Open(const std::string& strPort) = 0;
+
+protected:
+    explicit CMidiConnection(Sink sink)
+        : m_sink(std::move(sink))
+    { }
+
+    // On the back-end's thread: a note of the open port, folded onto the game's keys.
+    void Give(const CMidiNote& note);
+    // On the back-end's thread: one event's raw bytes, decoded.
+    void GiveBytes(const std::uint8_t* pData, std::size_t nSize);
 
 private:
-    CMidiConnection(std::unique_ptr<RtMidiIn> pIn, Sink sink);
-    static void OnMessage(double dSeconds, std::vector<unsigned char>* pMessage, void* pSelf);
-
-    std::unique_ptr<RtMidiIn> m_pIn;
     CMidiDecoder m_decoder; // used on the back-end's input thread only
     Sink m_sink;
 };

@@ -36,12 +36,15 @@ def midi_lines(log):
 
 
 def settle(s, ready, timeout=1.5):
-    """The first screenshot for which ready(shot) holds, or the last one after `timeout` s: on a
-    loaded machine the window may lag behind the sender by a frame or two."""
+    """The first screenshot for which ready(shot) holds, or else the first one begun `timeout` s
+    or more after the call: on a loaded machine the window may lag behind the sender by a frame or
+    two, and a screenshot itself may take longer than `timeout`, so a shot that merely came back
+    late may show the window from before the deadline."""
     end = time.monotonic() + timeout
     while True:
+        begun = time.monotonic()
         shot = s.screenshot()
-        if ready(shot) or time.monotonic() >= end:
+        if ready(shot) or begun >= end:
             return shot
         time.sleep(0.05)
 

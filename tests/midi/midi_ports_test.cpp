@@ -5,12 +5,29 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <thread>
 #include <unistd.h>
 
+namespace {
+
+bool IsMapped(const std::string& strLibrary)
+{
+    std::ifstream maps("/proc/self/maps");
+    std::string strLine;
+    while (std::getline(maps, strLine)) {
+        if (strLine.find(strLibrary) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 // Where no JACK server answers (a server name nobody uses) and, on machines without a sound
-// card, no sequencer exists, the listener finds nothing, prints nothing and stops at once.
+// card, no sequencer exists, the listener finds nothing, prints nothing and stops at once; the
+// JACK library is not even loaded.
 TEST(MidiPorts, WithoutAnyMidiSystemItFindsNothingAndSaysNothing)
 {
     setenv("JACK_DEFAULT_SERVER", ("cantabell-none-" + std::to_string(getpid())).c_str(), 1);
@@ -31,6 +48,7 @@ TEST(MidiPorts, WithoutAnyMidiSystemItFindsNothingAndSaysNothing)
         }
         ports.Stop();
         EXPECT_TRUE(ports.ListenedPorts().empty());
+        EXPECT_FALSE(IsMapped("/libjack.so"));
         ports.Stop(); // twice is harmless
     }
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "");

@@ -2,6 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """MIDI for the suites: a private JACK server (dummy back-end) and a sender on a virtual port
 (tests/midi/midi_send, $MIDI_SEND)."""
+import fcntl
 import os
 import shutil
 import subprocess
@@ -18,7 +19,11 @@ class JackServer:
 
     The names come from a small pool: JACK keeps a machine-wide table of eight servers and a
     server that dies uncleanly leaves its row behind until a server of the same name starts
-    again. A name another run is using is skipped.
+    again. A name another run is using is skipped: each run holds a lock file per name it uses
+    (released by the system however the run ends), and a name under which a server already
+    answers is not taken either. Without both, a second jackd of a taken name exits at once,
+    but jack_lsp reaches the first run's server before it has, and the two runs would share
+    one server, their games hearing each other's senders.
     """
 
     NAMES = ["cantabell-e2e-%d" % i for i in range(4)]
@@ -28,25 +33,41 @@ class JackServer:
         os.chmod(self.tmp, 0o700)
         self.proc = None
         self.log = None
+        self.lock = None
         failures = []
         for name in self.NAMES:
+            if not self._claim(name):
+                failures.append("%s is in use" % name)
+                continue
             if self._start(name):
                 return
             failures.append(self._log_text()[-300:])
             self.log.close()
+            self._release()
         shutil.rmtree(self.tmp, ignore_errors=True)
         raise RuntimeError("jackd did not start: " + " | ".join(failures))
 
+    def _claim(self, name):
+        """Takes the name for this run: its lock, and no server answering under it."""
+        # Beside JACK's own machine-wide table, whatever TMPDIR each run has.
+        self.lock = open("/dev/shm/cantabell-jack-%s.lock" % name, "a")
+        try:
+            fcntl.flock(self.lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+        except OSError:
+            self._release()
+            return False
+        self._set_env(name)
+        if self.lsp():
+            self._release()
+            return False
+        return True
+
+    def _release(self):
+        if self.lock:
+            self.lock.close()  # closing the file releases the lock
+            self.lock = None
+
     def _start(self, name):
-        self.name = name
-        self.env = dict(
-            os.environ,
-            JACK_DEFAULT_SERVER=name,
-            JACK_NO_START_SERVER="1",
-            JACK_NO_AUDIO_RESERVATION="1",
-            XDG_RUNTIME_DIR=self.tmp,
-            TMPDIR=self.tmp,
-        )
         self.log = open(os.path.join(self.tmp, "jackd-%s.log" % name), "wb")
         self.proc = subprocess.Popen(
             ["jackd", "--no-realtime", "-n", name, "-d", "dummy", "-r", "48000", "-p", "256"],
@@ -58,6 +79,17 @@ class JackServer:
             time.sleep(0.2)
         self._end_process()
         return False
+
+    def _set_env(self, name):
+        self.name = name
+        self.env = dict(
+            os.environ,
+            JACK_DEFAULT_SERVER=name,
+            JACK_NO_START_SERVER="1",
+            JACK_NO_AUDIO_RESERVATION="1",
+            XDG_RUNTIME_DIR=self.tmp,
+            TMPDIR=self.tmp,
+        )
 
     def _log_text(self):
         with open(self.log.name, "rb") as f:
@@ -85,6 +117,7 @@ class JackServer:
     def stop(self):
         self._end_process()
         self.log.close()
+        self._release()
         shutil.rmtree(self.tmp, ignore_errors=True)
 
 
