@@ -38,15 +38,7 @@ CJackConnection::~CJackConnection()
 
 std::vector<std::string> CJackConnection::SourcePorts()
 {
-    std::vector<std::string> astrPort;
-    const char** ppszPort
-        = m_lib.m_pfnGetPorts(m_pClient, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
-    if (!ppszPort)
-        return astrPort;
-    for (const char** pp = ppszPort; *pp; ++pp)
-        astrPort.emplace_back(*pp);
-    m_lib.m_pfnFree(ppszPort);
-    return astrPort;
+    return m_lib.MidiOutputs(m_pClient);
 }
 
 bool CJackConnection::Open(const std::string& strPort)

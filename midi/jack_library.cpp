@@ -67,3 +67,16 @@ const CJackLibrary* CJackLibrary::Get()
     std::call_once(s_once, [] { s_pLib = Load(); });
     return s_pLib;
 }
+
+std::vector<std::string> CJackLibrary::MidiOutputs(jack_client_t* pClient) const
+{
+    std::vector<std::string> astrPort;
+    const char** ppszPort
+        = m_pfnGetPorts(pClient, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
+    if (!ppszPort)
+        return astrPort;
+    for (const char** pp = ppszPort; *pp; ++pp)
+        astrPort.emplace_back(*pp);
+    m_pfnFree(ppszPort);
+    return astrPort;
+}

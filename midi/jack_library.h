@@ -5,6 +5,8 @@
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
+#include <string>
+#include <vector>
 
 // The JACK client library, opened at run time the first time a JACK server is seen: linked
 // in, it and the database library under it would sit in every player's memory. The headers
@@ -15,6 +17,9 @@ struct CJackLibrary
     // The library, or nullptr (with one line on stderr, the first time) when it cannot be
     // loaded; then JACK is unavailable and everything else goes on.
     static const CJackLibrary* Get();
+
+    // Full names ("client:port") of every MIDI output port the client's server has.
+    std::vector<std::string> MidiOutputs(jack_client_t* pClient) const;
 
     decltype(&::jack_client_open) m_pfnClientOpen = nullptr;
     decltype(&::jack_client_close) m_pfnClientClose = nullptr;

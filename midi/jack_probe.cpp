@@ -72,15 +72,7 @@ void CJackProbe::OnShutdown(void* pSelf)
 
 std::vector<std::string> CJackProbe::MidiOutputs() const
 {
-    std::vector<std::string> astrPort;
     if (!IsAlive())
-        return astrPort;
-    const char** ppszPort
-        = m_lib.m_pfnGetPorts(m_pClient, nullptr, JACK_DEFAULT_MIDI_TYPE, JackPortIsOutput);
-    if (!ppszPort)
-        return astrPort;
-    for (const char** pp = ppszPort; *pp; ++pp)
-        astrPort.emplace_back(*pp);
-    m_lib.m_pfnFree(ppszPort);
-    return astrPort;
+        return {};
+    return m_lib.MidiOutputs(m_pClient);
 }
