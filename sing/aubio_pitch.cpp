@@ -10,7 +10,7 @@
 #include <dlfcn.h>
 #include <mutex>
 
-// The part of aubio's interface the detector uses, looked up once in the loaded library.
+// The functions of aubio's interface the detector uses, looked up once in the loaded library.
 struct CAubioPitch::SApi
 {
     decltype(&new_aubio_pitch) pNew = nullptr;

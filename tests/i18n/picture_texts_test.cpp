@@ -45,7 +45,7 @@ protected:
     CCellFont m_small;
 };
 
-// Centred texts with their 2-pixel shadow stay inside the part of the picture the window shows.
+// Centred texts with their 2-pixel shadow stay inside the region of the picture the window shows.
 constexpr int c_nShadow = 2;
 constexpr int c_nShown = CMainWindow::c_nViewWidth;
 

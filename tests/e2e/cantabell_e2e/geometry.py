@@ -6,7 +6,7 @@ pixels. Client coordinates start at the toolbar's top, so client y = picture y +
 
 SCREEN = (1024, 768)  # the suites' X screens and headless outputs, in pixels
 WINDOW = (400, 305)  # the game window's outer size
-VIEW = (390, 226)  # the part of the picture the window shows
+VIEW = (390, 226)  # the region of the picture the window shows
 TOOLBAR_HEIGHT = 32
 
 STAFF = (5, 10, 382, 128)  # the staff, where the level banner also stands
