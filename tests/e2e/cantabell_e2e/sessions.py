@@ -117,6 +117,10 @@ class Session:
         # The game's clock starts when its window is built, just before it maps: measure the
         # timeline from here, so that a slow start does not shift it against the test's.
         self.started_at = time.monotonic()
+        # Found as soon as it exists; a screenshot needs it mapped, which a loaded machine can
+        # hold back.
+        if not wait_for(self._window_viewable, 20, 0.02):
+            raise RuntimeError("the game window was not mapped: " + self.app_log())
         geometry = self.geometry()
         self.menu_height = geometry[3] - TOOLBAR_HEIGHT - VIEW[1]
 
@@ -151,6 +155,10 @@ class Session:
             if "Geometry" in geometry:
                 return wid
         return None
+
+    def _window_viewable(self):
+        visible = self.xdotool("search", "--onlyvisible", "--name", "^Cantabell$").stdout.split()
+        return self.window in visible
 
     def geometry(self):
         """(x, y, width, height) of the main window on the screen."""
@@ -215,13 +223,19 @@ class Session:
     def screenshot(self):
         """The window's picture as an Image (window coordinates)."""
         env = dict(os.environ, DISPLAY=self.display)
-        data = subprocess.run(
+        result = subprocess.run(
             ["/usr/bin/import", "-window", self.window, "-depth", "8", "ppm:-"],
             env=env,
             capture_output=True,
             timeout=20,
-        ).stdout
-        return Image(data)
+        )
+        if result.returncode != 0 or not result.stdout:
+            state = "running" if self.app.poll() is None else "ended with %s" % self.app.returncode
+            raise AssertionError(
+                "no screenshot (import: %s; the game %s): %s"
+                % (result.stderr.decode(errors="replace").strip(), state, self.app_log())
+            )
+        return Image(result.stdout)
 
     def picture_rect(self, x, y, w, h):
         """A rectangle given in back-buffer coordinates, as window coordinates."""
