@@ -65,18 +65,22 @@ bool IsServer(const char* szDriver)
 bool g_bDriverUp = false; // SDL's audio is initialised with no device open (see Close)
 
 // A sound server that runs but has no output yet (just restarted, its session manager or its
-// sinks not back) would take a stream and never play it: wait for an output to appear instead.
+// sinks not back) would take a stream and never play it: open only where it lists an output.
 // SDL 2.26's PipeWire driver can also deadlock when a device appears while a stream is being
-// opened, which is what happens just after a server starts: open only once the server's list of
-// outputs has held still for c_nSteadyPolls polls c_nPollMs apart (at most c_nMaxPolls).
+// opened, which is what happens just after a server starts: with it, open only once the
+// server's list of outputs has held still for c_nSteadyPolls polls c_nPollMs apart (at most
+// c_nMaxPolls). Its PulseAudio driver reads the whole list before its initialisation returns,
+// so there the list is final at once, and a fresh opening is 300 ms sooner.
 constexpr int c_nPollMs = 100;
 constexpr int c_nSteadyPolls = 3;
 constexpr int c_nMaxPolls = 20;
 
-bool HasOutput(bool bWaitSteady)
+bool HasOutput(bool bFresh)
 {
-    if (!IsServer(SDL_GetCurrentAudioDriver()))
+    const char* szDriver = SDL_GetCurrentAudioDriver();
+    if (!IsServer(szDriver))
         return true;
+    const bool bWaitSteady = bFresh && std::strcmp(szDriver, "pipewire") == 0;
     int nLast = SDL_GetNumAudioDevices(0);
     for (int nSteady = bWaitSteady ? 0 : c_nSteadyPolls, nPoll = 0; nSteady < c_nSteadyPolls;
          ++nPoll) {
