@@ -89,7 +89,7 @@ float CVoiceListener::CheckPitch(float& fHz) const
             fFirst = fPeriodicity;
         if (fPeriodicity >= CNoteTracker::c_fMinPeriodicity) {
             fHz /= static_cast<float>(nTimes);
-            return fPeriodicity;
+            return RefinePeriod(fHz, fPeriodicity);
         }
     }
     // A chorus of voices or a low voice's weak fundamental can throw the detector off for a hop
@@ -106,6 +106,36 @@ float CVoiceListener::CheckPitch(float& fHz) const
         }
     }
     return fFirst;
+}
+
+float CVoiceListener::RefinePeriod(float& fHz, float fPeriodicity) const
+{
+    float fLag = CPitchDetector::c_nSampleRate / fHz;
+    int nLag = static_cast<int>(std::lround(fLag));
+    int nStep = Periodicity(nLag + 1) > fPeriodicity ? 1
+        : Periodicity(nLag - 1) > fPeriodicity       ? -1
+                                                     : 0;
+    if (nStep == 0)
+        return fPeriodicity; // the detector's period lies within half a sample of the peak
+    // Climb to the peak, no further than c_fMaxCorrection of the period.
+    int nLimit = static_cast<int>(fLag * c_fMaxCorrection) + 1;
+    float fBest = fPeriodicity;
+    for (int n = 0; n < nLimit; ++n) {
+        float f = Periodicity(nLag + nStep);
+        if (f <= fBest)
+            break;
+        fBest = f;
+        nLag += nStep;
+    }
+    float fBelow = Periodicity(nLag - 1);
+    float fAbove = Periodicity(nLag + 1);
+    if (fBelow > fBest || fAbove > fBest)
+        return fPeriodicity; // no peak within reach: the detector's word stands
+    // The peak between whole samples, from the parabola through the three around it.
+    float fCurve = fBelow - 2.0f * fBest + fAbove;
+    float fShift = fCurve < 0 ? 0.5f * (fBelow - fAbove) / fCurve : 0.0f;
+    fHz = static_cast<float>(CPitchDetector::c_nSampleRate) / (static_cast<float>(nLag) + fShift);
+    return fBest;
 }
 
 float CVoiceListener::Periodicity(int nLag) const

@@ -46,6 +46,7 @@ private:
     static constexpr int c_nLevelHops = 4; // the level is the RMS over 21 ms
     static constexpr int c_nMaxOvertone = 8;
     static constexpr int c_nNudge = 2; // samples either side of the period last heard
+    static constexpr float c_fMaxCorrection = 0.06f; // of a period: a semitone's change
 
     void AnalyseHop(CKeySink& sink);
     // How periodic the latest window is with a period of nLag samples: the normalised
@@ -57,6 +58,12 @@ private:
     // window is at the result. When neither holds but the window repeats within c_nNudge
     // samples of the period of the hop before, that period is the pitch.
     float CheckPitch(float& fHz) const;
+    // Moves fHz to the period at which the window repeats best, climbing from the detector's
+    // in the time domain: YIN-FFT weighs the upper partials, and on some low voices (a sampled
+    // choir's "oo") it lands up to half a semitone short of the period the waveform repeats at,
+    // which is the pitch heard. fPeriodicity is the window's at fHz; gives it at the result.
+    // A period within half a sample of the best stays as the detector gave it.
+    float RefinePeriod(float& fHz, float fPeriodicity) const;
 
     std::unique_ptr<CPitchDetector> m_pDetector;
     CNoteTracker m_tracker;

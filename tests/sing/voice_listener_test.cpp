@@ -135,6 +135,15 @@ TEST(VoiceListener, KeepsThePitchWhenTheDetectorSlipsForAHop)
     EXPECT_EQ(recorder.m_nDown, 1) << "released while still sung";
 }
 
+// A low sampled "oo" throws YIN-FFT up to half a semitone sharp of the period at which the
+// waveform repeats (its G2 came out as G#2, a black key): every note must enter its own key.
+TEST(VoiceListener, HearsALowVoiceAtThePeriodItRepeats)
+{
+    std::string strError;
+    CVoiceListener listener(CAubioPitch::Create("yinfft", strError));
+    EXPECT_EQ(KeysHeard("oohs_-1_0", listener), ExpectedKeys("oohs_-1_0"));
+}
+
 // Repeated notes, a black key between them, clipping, an offset, room noise and a glide.
 TEST_P(Synthetic, EntersTheKeysSung)
 {
