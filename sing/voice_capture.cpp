@@ -2,15 +2,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sing/voice_capture.h"
 
-#include <SDL.h>
+#include "sing/sdl_capture.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <utility>
 
-CVoiceCapture::CVoiceCapture(std::unique_ptr<CVoiceListener> pListener, CKeySink& sink)
+CVoiceCapture::CVoiceCapture(std::unique_ptr<CVoiceListener> pListener, CKeySink& sink,
+    std::unique_ptr<CCaptureDevice> pDevice)
     : m_pListener(std::move(pListener))
     , m_sink(sink)
+    , m_pDevice(pDevice ? std::move(pDevice) : std::make_unique<CSdlCapture>())
 { }
 
 CVoiceCapture::~CVoiceCapture()
@@ -74,80 +77,62 @@ void CVoiceCapture::Callback(void* pUser, std::uint8_t* pStream, int nLen)
     pThis->m_nWritten.store(nWritten + nCount, std::memory_order_release);
 }
 
-bool CVoiceCapture::OpenDevice()
+bool CVoiceCapture::TryOpen()
 {
-    if (!m_bSdlUp) {
-        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
-            return false;
-        m_bSdlUp = true;
+    const std::uint64_t nStamp = m_pDevice->Stamp(); // before, so as to miss nothing
+    m_nStamp = nStamp;
+    if (m_pDevice->Open(&CVoiceCapture::Callback, this)) {
+        m_bOpen.store(true, std::memory_order_release);
+        m_retry.Reset();
+        m_nSeen = m_nWritten.load(std::memory_order_acquire);
+        m_lastProgress = Clock::now();
+        return true;
     }
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, "Sung answers");
-    SDL_AudioSpec want {};
-    want.freq = CPitchDetector::c_nSampleRate;
-    want.format = AUDIO_F32SYS;
-    want.channels = 1;
-    want.samples = 512; // 10.7 ms
-    want.callback = &CVoiceCapture::Callback;
-    want.userdata = this;
-    SDL_AudioSpec have {};
-    // No changes allowed: SDL converts whatever the source delivers to 48 kHz mono float.
-    SDL_AudioDeviceID nDevice = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
-    if (nDevice == 0)
-        return false;
-    m_nDevice.store(nDevice, std::memory_order_release);
-    SDL_PauseAudioDevice(nDevice, 0);
-    return true;
+    m_retry.Failed(Clock::now(), nStamp);
+    return false;
 }
 
 void CVoiceCapture::CloseDevice()
 {
-    std::uint32_t nDevice = m_nDevice.exchange(0);
-    if (nDevice != 0)
-        SDL_CloseAudioDevice(nDevice);
-    if (m_bSdlUp) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        m_bSdlUp = false;
+    m_bOpen.store(false, std::memory_order_release);
+    m_pDevice->Close();
+}
+
+bool CVoiceCapture::IsLost(Clock::time_point now)
+{
+    std::uint64_t nWritten = m_nWritten.load(std::memory_order_acquire);
+    if (nWritten != m_nSeen) {
+        m_nSeen = nWritten;
+        m_lastProgress = now;
     }
+    return m_pDevice->IsLost() || now - m_lastProgress > std::chrono::milliseconds(c_nStallMs);
 }
 
 void CVoiceCapture::Run(std::function<void()> fnBeforeOpen)
 {
-    using Clock = std::chrono::steady_clock;
     if (fnBeforeOpen)
         fnBeforeOpen();
-    if (!OpenDevice()) {
-        CloseDevice();
-        m_bFirstFailed.store(true, std::memory_order_release);
-    }
+    m_bFirstFailed.store(!TryOpen(), std::memory_order_release);
     m_bAttempted.store(true, std::memory_order_release);
-    auto lastProgress = Clock::now();
-    auto retryAt = lastProgress + std::chrono::milliseconds(c_nRetryMs);
-    std::uint64_t nSeen = m_nWritten.load(std::memory_order_acquire);
     while (!m_bQuit.load(std::memory_order_acquire)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(c_nPollMs));
         Drain();
-        auto now = Clock::now();
-        std::uint64_t nWritten = m_nWritten.load(std::memory_order_acquire);
-        if (nWritten != nSeen) {
-            nSeen = nWritten;
-            lastProgress = now;
-        }
-        std::uint32_t nDevice = m_nDevice.load(std::memory_order_acquire);
-        bool bLost = nDevice != 0
-            && (SDL_GetAudioDeviceStatus(nDevice) == SDL_AUDIO_STOPPED
-                || now - lastProgress > std::chrono::milliseconds(c_nStallMs));
-        if (bLost) {
-            CloseDevice();
-            retryAt = now + std::chrono::milliseconds(c_nRetryMs);
-        } else if (nDevice == 0 && now >= retryAt) {
-            if (OpenDevice())
-                m_bFirstFailed.store(false, std::memory_order_release);
-            else
+        Clock::time_point now = Clock::now();
+        if (IsOpen()) {
+            if (IsLost(now)) {
                 CloseDevice();
-            lastProgress = now;
-            retryAt = now + std::chrono::milliseconds(c_nRetryMs);
+                // A key held stays no longer than the voice that held it.
+                m_pListener->Release(m_sink);
+                m_retry.RetryAt(now);
+            }
+            continue;
         }
+        if (now >= m_watchAt) {
+            m_nStamp = m_pDevice->Stamp();
+            m_watchAt = now + std::chrono::milliseconds(c_nWatchMs);
+        }
+        if (m_retry.IsDue(now, m_nStamp) && TryOpen())
+            m_bFirstFailed.store(false, std::memory_order_release);
     }
 }
 
