@@ -79,7 +79,7 @@ int main(int argc, char** argv)
         std::size_t nDot = strName.rfind(".wav");
         std::size_t nLast = strName.rfind('_');
         if (nDot == std::string::npos || strName.find('_') == nLast || nLast == std::string::npos)
-            continue; // synthetic cases have one part or none
+            continue; // synthetic cases have one underscore in their name or none
         groups[strName.substr(0, nLast)].push_back(strName.substr(0, nDot));
     }
     closedir(pDir);
