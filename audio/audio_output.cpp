@@ -128,8 +128,15 @@ std::uint32_t OpenWith(const char* szDriver, const AudioOutput::SRequest& reques
 
 } // namespace
 
+std::unique_lock<std::mutex> AudioOutput::LockSdl()
+{
+    static std::mutex s_mutex;
+    return std::unique_lock<std::mutex>(s_mutex);
+}
+
 std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver, int& nRate)
 {
+    const auto lock = LockSdl();
     // Qt owns SIGINT/SIGTERM handling; SDL must not install its own.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, c_szAppName);
@@ -173,6 +180,7 @@ void AudioOutput::Close(std::uint32_t nDevice, bool bKeepDriver)
 {
     if (nDevice == 0)
         return;
+    const auto lock = LockSdl();
     SDL_CloseAudioDevice(nDevice);
     if (bKeepDriver)
         g_bDriverUp = true;
@@ -182,6 +190,7 @@ void AudioOutput::Close(std::uint32_t nDevice, bool bKeepDriver)
 
 void AudioOutput::Shut()
 {
+    const auto lock = LockSdl();
     if (g_bDriverUp)
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     g_bDriverUp = false;

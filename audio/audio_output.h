@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <mutex>
 #include <pthread.h>
 #include <string>
 
@@ -11,8 +12,8 @@
 // desktop's sound servers are tried first (PipeWire natively, then PulseAudio), and ALSA only
 // when the machine has a sound card, so that a machine with neither stays quiet on stderr.
 // The stream is labelled for desktop volume controls: application "Cantabell", its icon, and
-// the role of a game. Every call initialises or shuts down SDL's audio subsystem: use from one
-// thread only.
+// the role of a game. Open, Close and Shut set up or tear down SDL's audio subsystem, which the
+// microphone shares: they hold the lock LockSdl gives, and so must any other code doing that.
 namespace AudioOutput {
 
 // What is asked for: mono, signed 16-bit in host order, nRate samples per second and nSamples
@@ -44,6 +45,10 @@ void Shut();
 // Shut, then frees what SDL keeps for the calling thread; last call of a thread that used
 // the functions above.
 void EndThread();
+// Serialises the set-up and tear-down of SDL's audio (and the hints read then), which SDL does
+// not make safe between threads: the sound output's thread and the microphone's each retry on
+// their own after a server restart. Never taken on an audio callback.
+std::unique_lock<std::mutex> LockSdl();
 // The output stopped working (the server went away or the device was unplugged).
 bool IsLost(std::uint32_t nDevice);
 // A stamp of where the sound servers and cards show up: the sockets of PipeWire and PulseAudio

@@ -10,6 +10,7 @@
 bool CSdlCapture::Open(Callback pCallback, void* pUser)
 {
     Close();
+    const auto lock = AudioOutput::LockSdl();
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
@@ -26,7 +27,8 @@ bool CSdlCapture::Open(Callback pCallback, void* pUser)
     // No changes allowed: SDL converts whatever the source delivers to 48 kHz mono float.
     m_nDevice = SDL_OpenAudioDevice(nullptr, 1, &want, &have, 0);
     if (m_nDevice == 0) {
-        Close();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        m_bSdlUp = false;
         return false;
     }
     SDL_PauseAudioDevice(m_nDevice, 0);
@@ -40,6 +42,9 @@ bool CSdlCapture::IsLost() const
 
 void CSdlCapture::Close()
 {
+    if (m_nDevice == 0 && !m_bSdlUp)
+        return;
+    const auto lock = AudioOutput::LockSdl();
     if (m_nDevice != 0)
         SDL_CloseAudioDevice(m_nDevice);
     m_nDevice = 0;
