@@ -148,9 +148,12 @@ class Session:
         )
 
     def _find_window(self):
+        # xdotool matches names regardless of case, and Qt's hidden client leader window is
+        # called "cantabell": only the exact title is the game's window.
         result = self.xdotool("search", "--name", "^Cantabell$")
-        ids = result.stdout.split()
-        for wid in ids:
+        for wid in result.stdout.split():
+            if self.xdotool("getwindowname", wid).stdout.strip() != "Cantabell":
+                continue
             geometry = self.xdotool("getwindowgeometry", wid).stdout
             if "Geometry" in geometry:
                 return wid
