@@ -142,7 +142,8 @@ class Server:
 
 def pw_objects(dump):
     """The objects in pw-dump's output. It can print more than one JSON array (an object that
-    changed while it ran comes again), and a dump cut short ends the list."""
+    changed while it ran comes again, one removed meanwhile comes with "info": null, and is
+    left out), and a dump cut short ends the list."""
     objects, at, decoder = [], 0, json.JSONDecoder()
     while True:
         at = len(dump) - len(dump[at:].lstrip())
@@ -152,7 +153,8 @@ def pw_objects(dump):
             more, at = decoder.raw_decode(dump, at)
         except ValueError:
             return objects
-        objects += more if isinstance(more, list) else [more]
+        more = more if isinstance(more, list) else [more]
+        objects += [o for o in more if isinstance(o, dict) and o.get("info") is not None]
 
 
 class PipeWire(Server):
