@@ -24,6 +24,13 @@ class JackServer:
     answers is not taken either. Without both, a second jackd of a taken name exits at once,
     but jack_lsp reaches the first run's server before it has, and the two runs would share
     one server, their games hearing each other's senders.
+
+    The server runs in synchronous mode: each cycle waits for every client to finish (up to ten
+    times --timeout, 2 s) before the next begins. Without real-time scheduling the game's JACK
+    thread is now and then late by more than a 5 ms period; in JACK's default asynchronous mode
+    the next cycle then starts the sender again, which clears its port buffer before the game
+    has read it, and the notes of that cycle are lost: a lost note-off leaves a key held. A game
+    killed at the end of a case stalls the server once for those 2 s.
     """
 
     NAMES = ["cantabell-e2e-%d" % i for i in range(4)]
@@ -70,7 +77,8 @@ class JackServer:
     def _start(self, name):
         self.log = open(os.path.join(self.tmp, "jackd-%s.log" % name), "wb")
         self.proc = subprocess.Popen(
-            ["jackd", "--no-realtime", "-n", name, "-d", "dummy", "-r", "48000", "-p", "256"],
+            ["jackd", "--no-realtime", "--sync", "--timeout", "200", "-n", name,
+             "-d", "dummy", "-r", "48000", "-p", "256"],
             env=self.env, stdout=self.log, stderr=subprocess.STDOUT)
         end = time.monotonic() + 15
         while time.monotonic() < end and self.proc.poll() is None:
