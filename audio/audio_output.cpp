@@ -149,6 +149,9 @@ std::uint32_t AudioOutput::Open(const SRequest& request, std::string& strDriver,
         "PULSE_PROP", ("application.icon_name=" + strIcon + " media.role=game").c_str());
     const CScopedEnv pipeWireProps(
         "PIPEWIRE_PROPS", ("{ application.icon-name = " + strIcon + " }").c_str());
+    // libpulse reads the stream's buffer length from here when it connects, in place of SDL's.
+    const CScopedEnv pulseLatency(
+        "PULSE_LATENCY_MSEC", std::to_string(request.nServerLatencyMs).c_str());
     std::uint32_t nDevice = 0;
     if (g_bDriverUp) {
         // Still connected to the server from the last opening: the quick way back.

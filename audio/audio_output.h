@@ -17,15 +17,16 @@
 namespace AudioOutput {
 
 // What is asked for: mono, signed 16-bit in host order, nRate samples per second and nSamples
-// per callback, or through a sound server (which adds buffering of its own, and SDL derives
-// the stream's latency from it) nServerRate and nServerSamples. SDL converts whatever the
-// output wants, so the callback always sees this.
+// per callback, or through a sound server nServerRate and nServerSamples, with nServerLatencyMs
+// of buffering in a PulseAudio server (SDL would make it one callback's worth). SDL converts
+// whatever the output wants, so the callback always sees this.
 struct SRequest
 {
     int nRate;
     int nSamples;
     int nServerRate;
     int nServerSamples;
+    int nServerLatencyMs;
     void (*pCallback)(void* pUser, std::uint8_t* pStream, int nLen);
     void* pUser;
 };

@@ -279,8 +279,9 @@ void CWaveOut::TryOpen()
         strDriver = "pipewire";
     } else {
         int nRate = c_nSampleRate;
-        m_nDevice = AudioOutput::Open({c_nSampleRate, c_nBufferSamples, c_nServerRate,
-                                          c_nPulseBufferSamples, &CWaveOut::SdlCallback, this},
+        m_nDevice = AudioOutput::Open(
+            {c_nSampleRate, c_nBufferSamples, c_nServerRate, c_nPulseBufferSamples,
+                c_nPulseLatencyMs, &CWaveOut::SdlCallback, this},
             strDriver, nRate);
         m_nRate.store(nRate, std::memory_order_relaxed);
         m_mix.SetFadeSamples(

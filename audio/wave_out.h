@@ -42,8 +42,14 @@ public:
     static constexpr int c_nSampleRate = 22050; // of the note images; SDL's disk, dummy, ALSA
     static constexpr int c_nServerRate = 48000; // through PipeWire and PulseAudio
     static constexpr int c_nBufferSamples = 256; // per callback at c_nSampleRate
-    // Per callback through PulseAudio (at c_nServerRate), which buffers a period of its own.
+    // Per callback through PulseAudio (at c_nServerRate).
     static constexpr int c_nPulseBufferSamples = 256;
+    // The stream's whole latency in a PulseAudio server, a quarter of it the sink's. SDL would
+    // ask for one callback's worth (5.3 ms), which leaves the server's main thread, which passes
+    // our data on to its real-time sink thread on ordinary scheduling, about 2.7 ms: behind
+    // busy processes it is sometimes later, and the note drops out or jumps. 8 ms gives it 4 ms
+    // and still sounds a click within the 10 ms a player does not notice.
+    static constexpr int c_nPulseLatencyMs = 8;
     static constexpr int c_nRetryMs = 500; // first wait before another attempt
     static constexpr int c_nMaxRetryMs = 8000; // longest wait between attempts
     static constexpr int c_nWatchMs = 100; // between looks for a server or card appearing

@@ -353,6 +353,14 @@ class PulseAudioTest(ServerCases, unittest.TestCase):
         self.assertIn('application.icon_name = "io.github.cantabell.Cantabell"', text)
         self.assertIn('media.role = "game"', text)
 
+    def test_stream_buffers_8_ms_in_the_server(self):
+        # SDL would ask for one callback's worth (5.3 ms), too little for the server's main
+        # thread behind busy processes. The sink runs at a quarter of the stream's latency.
+        with self.session(fake_date=None) as s:
+            s.sleep_until(FIRST_MELODY_END - 1.0)  # the melody's stream is open
+            sinks = self.server.run("pactl", "list", "sinks").stdout
+        self.assertRegex(sinks, r"Latency: \d+ usec, configured 2000 usec", sinks)
+
 
 if __name__ == "__main__":
     unittest.main()
