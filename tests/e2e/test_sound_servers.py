@@ -294,7 +294,13 @@ class PipeWireTest(ServerCases, unittest.TestCase):
         print("\n%s: first click after 5 s of silence sounded after %s ms" % (self.server.name, took),
               file=sys.stderr)
         self.assertIsNotNone(took, "the click was not heard")
-        self.assertLessEqual(took, 15.0)
+        # As with holes: a real-time stall of the machine holds the server's graph back,
+        # whatever the game does.
+        if took > 15.0 and self.probe.explains(pressed, pressed + took / 1000.0):
+            print("%s: late in a real-time stall of the machine" % self.server.name,
+                  file=sys.stderr)
+        else:
+            self.assertLessEqual(took, 15.0)
 
     def test_another_programs_tone_has_no_hole_or_step(self):
         # Another program plays a steady tone on a second sink of the same server while the game
