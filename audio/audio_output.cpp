@@ -234,19 +234,33 @@ void Stamp(const std::string& strPath, std::uint64_t& nStamp)
         nStamp = (nStamp ^ nPart) * 1099511628211u; // FNV-1a's prime
 }
 
+// The path of PipeWire's socket as its clients find it: PIPEWIRE_REMOTE, a name in
+// PIPEWIRE_RUNTIME_DIR or XDG_RUNTIME_DIR, "pipewire-0" by default; "" when no folder is known.
+std::string PipeWireSocket()
+{
+    std::string strPipeWire = Env("PIPEWIRE_REMOTE");
+    if (strPipeWire.empty())
+        strPipeWire = "pipewire-0";
+    if (strPipeWire[0] == '/')
+        return strPipeWire;
+    std::string strDir = Env("PIPEWIRE_RUNTIME_DIR");
+    if (strDir.empty())
+        strDir = Env("XDG_RUNTIME_DIR");
+    return strDir.empty() ? std::string() : strDir + "/" + strPipeWire;
+}
+
 } // namespace
+
+bool AudioOutput::MayHavePipeWire()
+{
+    const std::string strSocket = PipeWireSocket();
+    return strSocket.empty() || access(strSocket.c_str(), F_OK) == 0;
+}
 
 std::uint64_t AudioOutput::ServerStamp()
 {
     const std::string strRuntime = Env("XDG_RUNTIME_DIR");
-    std::string strPipeWire = Env("PIPEWIRE_REMOTE");
-    if (strPipeWire.empty())
-        strPipeWire = "pipewire-0";
-    if (strPipeWire[0] != '/') {
-        const std::string strDir = Env("PIPEWIRE_RUNTIME_DIR");
-        const std::string& strBase = strDir.empty() ? strRuntime : strDir;
-        strPipeWire = strBase.empty() ? std::string() : strBase + "/" + strPipeWire;
-    }
+    const std::string strPipeWire = PipeWireSocket();
     std::string strPulse = Env("PULSE_RUNTIME_PATH");
     if (strPulse.empty() && !strRuntime.empty())
         strPulse = strRuntime + "/pulse";

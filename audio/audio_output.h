@@ -57,6 +57,10 @@ bool IsLost(std::uint32_t nDevice);
 // put them) and /dev/snd, by inode and modification time. It changes when a server (re)starts
 // or a card is plugged in; a few stat calls, cheap enough to poll.
 std::uint64_t ServerStamp();
+// Whether a PipeWire server may listen: its socket exists, or where it would be is unknown.
+// Where none runs, trying the native stream costs several ms of PipeWire's set-up, which a
+// note waits for after every rest of the PulseAudio output; one access call decides instead.
+bool MayHavePipeWire();
 // Gives a thread (an audio callback's) real-time round-robin scheduling at the lowest
 // priority, not passed on to child processes; true when it did. A single system call that fails
 // at once without the right (CAP_SYS_NICE, or an RLIMIT_RTPRIO such as desktops grant to audio

@@ -274,7 +274,7 @@ void CWaveOut::TryOpen()
     m_bSounding.store(false, std::memory_order_relaxed);
     const std::uint64_t nStamp = AudioOutput::ServerStamp(); // before, so as to miss nothing
     std::string strDriver;
-    bool bOpen = NativeWanted() && OpenNative();
+    bool bOpen = NativeWanted() && AudioOutput::MayHavePipeWire() && OpenNative();
     if (bOpen) {
         strDriver = "pipewire";
     } else {
